@@ -9,9 +9,9 @@
 
 #include <cstddef>
 
+#include "common/clock.h"
 #include "common/text.h"
 #include "rx/receive_text.h"
-#include "settings/clock.h"
 
 namespace qs::settings {
 

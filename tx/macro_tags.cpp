@@ -61,10 +61,10 @@ Text ChooseGreeting(TextView greetingBox, TextView optionString, int localHour) 
     return u"GE";  // before the morning start hour
 }
 
-void ExpandMacroTags(Text& textToSend, const MacroTagSources& sources, const LocalClock& clock) {
+void ExpandMacroTags(Text& textToSend, const MacroTagSources& sources, const Clock& clock) {
     if (textToSend.empty()) return;
     const Text greeting =
-        ChooseGreeting(sources.greetingBox, sources.optionString, clock.localHour());
+        ChooseGreeting(sources.greetingBox, sources.optionString, clock.localTime().tm_hour);
     struct DataTag {
         TextView tag;
         TextView source;

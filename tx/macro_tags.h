@@ -5,7 +5,7 @@
 // form, before the queued text is turned to upper case.
 
 #include "common/text.h"
-#include "tx/local_clock.h"
+#include "common/clock.h"
 
 namespace qs::tx {
 
@@ -34,6 +34,6 @@ Text ChooseGreeting(TextView greetingBox, TextView optionString, int localHour);
 // tag inserts is not searched again for that same tag (a field holding its
 // own tag cannot make the expansion run forever), but later tags do look
 // into it.
-void ExpandMacroTags(Text& textToSend, const MacroTagSources& sources, const LocalClock& clock);
+void ExpandMacroTags(Text& textToSend, const MacroTagSources& sources, const Clock& clock);
 
 }  // namespace qs::tx

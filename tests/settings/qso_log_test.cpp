@@ -3,30 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/settings/scratch_dir.h"
+#include "tests/support/fake_clock.h"
 
 namespace qs::settings {
 namespace {
 
+using qs::test::FakeClock;
 using test::readFileBytes;
 using test::ScratchDir;
-
-class FakeClock : public Clock {
-public:
-    FakeClock() { setLocal(9, 5); }
-    void setLocal(int hour, int minute) {
-        local_ = std::tm{};
-        local_.tm_year = 2024 - 1900;
-        local_.tm_mon = 2;
-        local_.tm_mday = 7;
-        local_.tm_hour = hour;
-        local_.tm_min = minute;
-    }
-    std::tm localTime() const override { return local_; }
-    std::tm utcTime() const override { return std::tm{}; }
-
-private:
-    std::tm local_;
-};
 
 class FakeWindow : public ReceiveWindowText {
 public:

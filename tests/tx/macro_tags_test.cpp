@@ -2,17 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/fake_clock.h"
+
 namespace qs::tx {
 namespace {
-
-class FixedClock : public LocalClock {
-public:
-    explicit FixedClock(int hour) : hour_(hour) {}
-    int localHour() const override { return hour_; }
-
-private:
-    int hour_;
-};
 
 constexpr const char16_t* kBuiltInOptions = u"NMNNN1123NN5001218NNNN";
 
@@ -33,7 +26,7 @@ MacroTagSources contact() {
 }
 
 Text expand(Text text, const MacroTagSources& sources, int hour = 10) {
-    ExpandMacroTags(text, sources, FixedClock(hour));
+    ExpandMacroTags(text, sources, test::FakeClock(hour));
     return text;
 }
 

@@ -1,6 +1,6 @@
-#include "settings/clock.h"
+#include "common/clock.h"
 
-namespace qs::settings {
+namespace qs {
 
 namespace {
 
@@ -26,4 +26,4 @@ Text formatTime(const std::tm& time, const char* format) {
     return fromAscii(std::string_view(buffer, length));
 }
 
-}  // namespace qs::settings
+}  // namespace qs

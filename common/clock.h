@@ -6,7 +6,7 @@
 
 #include "common/text.h"
 
-namespace qs::settings {
+namespace qs {
 
 class Clock {
 public:
@@ -27,4 +27,4 @@ public:
 // "%Y%m%d[%H%MJ]".
 Text formatTime(const std::tm& time, const char* format);
 
-}  // namespace qs::settings
+}  // namespace qs
