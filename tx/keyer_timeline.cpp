@@ -82,6 +82,8 @@ void KeyerTimeline::processControlTags(TextView txText, int& sendPos) {
     if (controlTags_) controlTags_->processControlTags(txText, sendPos);
 }
 
-void KeyerTimeline::showMessage(TextView text) { record(KeyerEvent::Kind::Message, text); }
+void KeyerTimeline::showMessage(TextView text) {
+    record(KeyerEvent::Kind::Message, text);
+}
 
 }  // namespace qs::tx

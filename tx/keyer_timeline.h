@@ -18,12 +18,12 @@ struct KeyerEvent {
     enum class Kind {
         KeyDown,
         KeyUp,
-        PttOn,          // the serial PTT line
+        PttOn,  // the serial PTT line
         PttOff,
-        HamLogPttOn,    // HamLog's PTT message
+        HamLogPttOn,  // HamLog's PTT message
         HamLogPttOff,
-        Echo,           // text inserted into the receive window
-        Message,        // a message box
+        Echo,     // text inserted into the receive window
+        Message,  // a message box
     };
     long long timeMs;
     Kind kind;

@@ -31,7 +31,9 @@ double weightAt(const double (&table)[N], TextView options, int position, double
 
 }  // namespace
 
-int roundMs(double durationMs) { return static_cast<int>(durationMs + 0.5); }
+int roundMs(double durationMs) {
+    return static_cast<int>(durationMs + 0.5);
+}
 
 double unitMs(int speedIndex) {
     return rx::dotTimeMs(std::clamp(speedIndex, 0, kTxSpeedSteps - 1));

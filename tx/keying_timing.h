@@ -10,7 +10,7 @@
 
 namespace qs::tx {
 
-inline constexpr int kTxSpeedSteps = 32;        // trackbar positions 0..31
+inline constexpr int kTxSpeedSteps = 32;         // trackbar positions 0..31
 inline constexpr int kDefaultTxSpeedIndex = 15;  // 100/Min, 60 ms unit
 
 // Timing weights in units of the dot time.

@@ -39,6 +39,8 @@ void SendEcho::writeTxPrompt() {
     window_.moveCaretToEnd();
 }
 
-void SendEcho::insert(char16_t character) { window_.insertText(TextView(&character, 1)); }
+void SendEcho::insert(char16_t character) {
+    window_.insertText(TextView(&character, 1));
+}
 
 }  // namespace qs::tx

@@ -5,50 +5,29 @@
 namespace qs::tx {
 namespace {
 
-TEST(KeyingTiming, SpeedLabelAtDefaultWeights) {
+TEST(KeyingTiming, SpeedLabel) {
     const KeyingWeights defaults;
     EXPECT_EQ(speedLabelText(effectiveSpeedCpm(unitMs(15), defaults)), u"100/Min");
     EXPECT_EQ(speedLabelText(effectiveSpeedCpm(unitMs(0), defaults)), u"25/Min");
     EXPECT_EQ(speedLabelText(effectiveSpeedCpm(unitMs(31), defaults)), u"180/Min");
-}
-
-TEST(KeyingTiming, SpeedLabelFollowsTheWeights) {
     // 4*60*4.5 + 10*60*1.5 + 9*60 + 4*60*5 + 60*9 = 4260 ms per word.
-    const KeyingWeights slow{1.5, 4.5, 5.0, 9.0};
-    EXPECT_EQ(effectiveSpeedCpm(60.0, slow), 70);
-    // A word space no longer than the character space adds nothing.
-    const KeyingWeights noWordSpace{1.0, 3.0, 5.0, 5.0};
-    EXPECT_EQ(effectiveSpeedCpm(60.0, noWordSpace), 300000 / (720 + 600 + 540 + 1200));
+    EXPECT_EQ(effectiveSpeedCpm(60.0, KeyingWeights{1.5, 4.5, 5.0, 9.0}), 70);
+    // A word space no longer than the character space adds nothing: 3060 ms.
+    EXPECT_EQ(effectiveSpeedCpm(60.0, KeyingWeights{1.0, 3.0, 5.0, 5.0}), 98);
 }
 
-TEST(KeyingTiming, SymbolPeriodsRoundHalfUp) {
+TEST(KeyingTiming, PeriodsRoundHalfUp) {
     const KeyingWeights weights{1.1, 3.2, 2.6, 4.0};
-    const double unit = unitMs(31);  // 33.333 ms
-    EXPECT_EQ(linePeriodMs('1', unit, weights), 37);  // 36.67
-    EXPECT_EQ(linePeriodMs('3', unit, weights), 107);  // 106.67
-    EXPECT_EQ(linePeriodMs('4', unit, weights), 33);
+    const double unit = unitMs(31);  // 33.33 ms
+    EXPECT_EQ(linePeriodMs('1', unit, weights), 37);
+    EXPECT_EQ(linePeriodMs('3', unit, weights), 107);
     EXPECT_EQ(linePeriodMs('0', unit, weights), 33);
-    EXPECT_EQ(linePeriodMs('5', unit, weights), 87);  // 86.67
+    EXPECT_EQ(linePeriodMs('5', unit, weights), 87);
     EXPECT_EQ(linePeriodMs('2', unit, weights), std::nullopt);
-    EXPECT_EQ(linePeriodMs('7', unit, weights), std::nullopt);
-    EXPECT_EQ(characterEndPeriodMs(unit, weights), 53);  // 53.33
+    EXPECT_EQ(characterEndPeriodMs(unit, weights), 53);
     EXPECT_EQ(roundMs(52.5), 53);
     EXPECT_EQ(roundMs(52.49), 52);
-}
-
-TEST(KeyingTiming, WordSpacePeriods) {
-    const KeyingWeights defaults;
-    EXPECT_EQ(wordSpacePeriodMs(60.0, defaults, false), 180);
-    EXPECT_EQ(wordSpacePeriodMs(60.0, defaults, true), 360);
-    const KeyingWeights shortest{1.0, 3.0, 3.0, 4.0};
-    EXPECT_EQ(wordSpacePeriodMs(60.0, shortest, false), 10);
-    EXPECT_EQ(wordSpacePeriodMs(60.0, shortest, true), 180);
-}
-
-TEST(KeyingTiming, UnitClampsTheSpeedIndex) {
-    EXPECT_DOUBLE_EQ(unitMs(15), 60.0);
-    EXPECT_DOUBLE_EQ(unitMs(-3), 240.0);
-    EXPECT_DOUBLE_EQ(unitMs(40), 6000.0 / 180.0);
+    EXPECT_DOUBLE_EQ(unitMs(40), unitMs(31));
 }
 
 TEST(KeyingTiming, WeightsFromOptionCharacters) {
