@@ -58,7 +58,7 @@ TEST(KeyerOptions, LeadHoldAndHamLogPtt) {
     EXPECT_TRUE(keyer.txEditHold());
     EXPECT_TRUE(timeline.txEditChecked());
     EXPECT_TRUE(keyer.pttViaHamLog());
-    keyer.applyKeyingOptions(u"NMNNN1123NN5001218NNNN");
+    keyer.applyKeyingOptions(u"NMNNN1123NX5001218NXNN");
     EXPECT_FALSE(keyer.txEditHold());
     EXPECT_FALSE(timeline.txEditChecked());
     EXPECT_FALSE(keyer.pttViaHamLog());

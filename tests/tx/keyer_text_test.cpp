@@ -82,6 +82,15 @@ TEST_F(KeyerText, HoldFinishesTheCurrentCharacterAndFetchesNothing) {
     EXPECT_EQ(echoedCharacters(timeline), u"TE");
 }
 
+TEST_F(KeyerText, PttReleaseRequestWaitsForTheEndOfTheText) {
+    keyer.applyKeyingOptions(u"NMENN1123BN5001218NNNN");
+    timeline.appendText(u"EE");
+    runUntilKeyDown(timeline);
+    keyer.requestPttRelease();
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(lineTrace(timeline), "114 ptt-on, 164 down, 224 up, 404 down, 464 up, 484 ptt-off");
+}
+
 // Test tags: "<F>" sets the fastest speed.
 class FastTag : public ControlTagHandler {
 public:
@@ -145,6 +154,14 @@ TEST_F(KeyerText, UnsendableCharactersInTheNoticeColour) {
     EXPECT_EQ(timeline.qsoLogFlushes(), 1);
     // Each skipped character, line breaks included, takes one fetch tick.
     EXPECT_EQ(markSpaceTrace(timeline), "60 | 360 | 60");
+}
+
+TEST_F(KeyerText, EchoOffStillKeys) {
+    keyer.applyKeyingOptions(u"NMNNN1123NN5001218NNNN");
+    timeline.appendText(u"E#E");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_TRUE(timeline.receiveWindowText().empty());
+    EXPECT_EQ(timeline.eventsOf(KeyerEvent::Kind::KeyDown).size(), 2u);
 }
 
 TEST_F(KeyerText, AfterANoticeSentTextNeedsNoPrompt) {

@@ -34,8 +34,11 @@ TEST_F(KeyerTiming, LetterEAndSpaceAtOneHundredPerMinute) {
 }
 
 TEST_F(KeyerTiming, SecondSpaceInARowLastsWMinusOneUnits) {
-    timeline.appendText(u"E  ");
-    EXPECT_EQ(periodsAfterTicks(timeline, 7), (Periods{57, 60, 120, 60, 180, 60, 360}));
+    timeline.appendText(u"E  E ");
+    // After a character the next word space is (W - 4) units again.
+    EXPECT_EQ(periodsAfterTicks(timeline, 11),
+              (Periods{57, 60, 120, 60, 180, 60, 360, 60, 60, 120, 60}));
+    EXPECT_EQ(periodsAfterTicks(timeline, 1), (Periods{180}));
 }
 
 TEST_F(KeyerTiming, ShortestWordSpaceBecomesTenMilliseconds) {
