@@ -6,6 +6,7 @@
 
 #include "common/text.h"
 #include "rx/receive_settings.h"
+#include "tx/keyer_links.h"
 #include "tx/tag_speed_memory.h"
 
 namespace qs::tx {
@@ -34,7 +35,7 @@ public:
     virtual void setHisCallGroupCaption(TextView caption) = 0;
 };
 
-class ControlTagProcessor {
+class ControlTagProcessor : public ControlTagHandler {
 public:
     ControlTagProcessor(ControlTagTarget& target, rx::ReceiveSettings& receive,
                         TagSpeedMemory& speedMemory);
@@ -44,6 +45,9 @@ public:
     // character is fetched and at each character end and word space. Returns
     // whether `sendPos` moved.
     bool ProcessControlTags(TextView txText, int& sendPos);
+    void processControlTags(TextView txText, int& sendPos) override {
+        ProcessControlTags(txText, sendPos);
+    }
 
 private:
     struct ControlTag;
