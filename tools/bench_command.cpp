@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <iomanip>
 #include <memory>
 
 #include "rx/display_canvas.h"
@@ -107,8 +108,9 @@ int benchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const double msPerBlock = timeChain(blocks);
     out << "blocks: " << blocks << " of " << rx::kBlockSamples << " samples, NR2 and QRM on\n"
-        << "time per block: " << msPerBlock << " ms\n"
-        << "real-time factor: " << kBlockDurationMs / msPerBlock << '\n';
+        << std::fixed << std::setprecision(3) << "time per block: " << msPerBlock << " ms\n"
+        << std::setprecision(1) << "real-time factor: " << kBlockDurationMs / msPerBlock
+        << '\n';
     return 0;
 }
 

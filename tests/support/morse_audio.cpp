@@ -35,7 +35,7 @@ constexpr PatternEntry kAlphabet[] = {
 // Gaussian numbers from a fully specified engine and transform, so that the
 // same seed gives the same audio with every standard library.
 class Gaussian {
-public:
+  public:
     explicit Gaussian(std::uint32_t seed) : engine_(seed) {}
 
     double next() {
@@ -44,7 +44,7 @@ public:
         return std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * kPi * u2);
     }
 
-private:
+  private:
     double uniform() { return (static_cast<double>(engine_()) + 0.5) / 4294967296.0; }
 
     std::mt19937 engine_;
@@ -52,7 +52,7 @@ private:
 
 // Length of one element or gap of `units` units, stretched by the jitter.
 class Stretcher {
-public:
+  public:
     explicit Stretcher(const MorseAudioSpec& spec)
         : unitS_(6.0 / spec.charsPerMinute), jitter_(spec.timingJitter), random_(spec.seed) {}
 
@@ -62,7 +62,7 @@ public:
         return units * unitS_ * factor;
     }
 
-private:
+  private:
     double unitS_;
     double jitter_;
     Gaussian random_;
@@ -76,9 +76,8 @@ double ramp(double x, double edgeS) {
 }
 
 std::vector<double> envelope(const std::vector<KeyedInterval>& marks, std::size_t sampleCount,
-                             double edgeS) {
+                             double edgeS, double rate) {
     std::vector<double> env(sampleCount, 0.0);
-    const double rate = kMorseAudioRateHz;
     for (const KeyedInterval& mark : marks) {
         const auto first = static_cast<std::size_t>(std::max(0.0, (mark.startS - edgeS) * rate));
         const auto last =
@@ -132,12 +131,13 @@ std::vector<double> morseAudio(std::string_view text, const MorseAudioSpec& spec
     const std::vector<KeyedInterval> marks = morseTiming(text, spec);
     const double keyedEndS = marks.empty() ? spec.leadingSilenceMs / 1000.0 : marks.back().endS;
     const double totalS = keyedEndS + spec.trailingSilenceMs / 1000.0;
-    const auto sampleCount = static_cast<std::size_t>(std::ceil(totalS * kMorseAudioRateHz));
+    const auto sampleCount = static_cast<std::size_t>(std::ceil(totalS * spec.sampleRateHz));
 
-    const std::vector<double> env = envelope(marks, sampleCount, spec.edgeMs / 1000.0);
+    const std::vector<double> env =
+        envelope(marks, sampleCount, spec.edgeMs / 1000.0, spec.sampleRateHz);
     Gaussian noise(spec.seed ^ 0x9E3779B9u);
     std::vector<double> samples(sampleCount);
-    const double radiansPerSample = 2.0 * kPi * spec.toneHz / kMorseAudioRateHz;
+    const double radiansPerSample = 2.0 * kPi * spec.toneHz / spec.sampleRateHz;
     for (std::size_t n = 0; n < sampleCount; ++n) {
         double s = spec.amplitude * env[n] * std::sin(radiansPerSample * static_cast<double>(n));
         if (spec.noiseRms > 0.0) s += spec.noiseRms * noise.next();

@@ -1,6 +1,7 @@
 #pragma once
-// Test audio: text keyed as International Morse at 11025 samples per second,
-// with controllable speed, tone, noise and timing jitter. The alphabet here
+// Test audio: text keyed as International Morse, at 11025 samples per second
+// unless asked otherwise, with controllable speed, tone, noise and timing
+// jitter. The alphabet here
 // is its own small table, independent of the program's code tables, so that
 // decoding tests check the program against a separate reference.
 
@@ -22,6 +23,7 @@ struct MorseAudioSpec {
     double leadingSilenceMs = 500.0;
     double trailingSilenceMs = 1000.0;
     double edgeMs = 5.0;  // raised-cosine rise and fall, centred on the key instants
+    int sampleRateHz = kMorseAudioRateHz;
 };
 
 // Dots and dashes of one character (".-" for A), upper or lower case;
