@@ -35,11 +35,12 @@ struct Kernel {
     double cutoffPerSample;
     double halfWidth;
     double beta;
+    double windowScale = 1.0 / besselI0(beta);
 
     double operator()(double t) const {
         const double x = t / halfWidth;
         if (std::abs(x) >= 1.0) return 0.0;
-        const double window = besselI0(beta * std::sqrt(1.0 - x * x)) / besselI0(beta);
+        const double window = besselI0(beta * std::sqrt(1.0 - x * x)) * windowScale;
         return 2.0 * cutoffPerSample * sinc(2.0 * cutoffPerSample * t) * window;
     }
 };
