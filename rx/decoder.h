@@ -36,11 +36,15 @@ public:
 
 private:
     void applyPendingResets();
+    void onMarkHop();
+    void onGapHop();
+    void countIdleGap();
+    void countLetterGap();
+    void endFirstElement();
+    void endNextElement();
     void endElement();
-    void decodeLetter();
-    void decodePart(int code, int count);
-    void emit(TextView text);
-    void emitWordSpace();
+    void restartAfterOverflow();
+    void decodeLetter(int count);
 
     const ReceiveSettings& settings_;
     DecodedTextSink& sink_;
@@ -55,9 +59,6 @@ private:
     int letterCode_ = 0;
     int elementMarks_[kMaxElements + 1] = {};
     int elementGaps_[kMaxElements + 1] = {};  // entry k: gap before element k
-    int partGaps_[kMaxElements + 1] = {};
-    int partStart_ = 0;
-    bool overflowMode_ = false;
     int wordSpaceCount_ = 0;
 };
 

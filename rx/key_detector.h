@@ -7,17 +7,19 @@
 // capture thread, hop by hop.
 
 #include <array>
+#include <atomic>
 
 #include "rx/decoder.h"
 #include "rx/level_display.h"
 #include "rx/receive_indicators.h"
 #include "rx/receive_settings.h"
+#include "rx/speed_estimate.h"
 
 namespace qs::rx {
 
 class KeyDetector {
 public:
-    static constexpr int kHistorySize = 12;
+    static constexpr int kHistorySize = kSpeedHistorySize;
 
     KeyDetector(ReceiveSettings& settings, ReceiveIndicators& indicators,
                 LevelDisplay& levelDisplay, Decoder& decoder);
@@ -29,19 +31,31 @@ public:
     // The level trace wrapped after a sweep of this many positions.
     void onAutoThresholdSweep(int sweepPositions);
 
+    // The automatic threshold was switched on: the level range restarts
+    // (highest -90, lowest 0) before the next hop. Thread-safe.
+    void requestLevelRangeReset() { levelRangeResetRequested_ = true; }
+
     int signalLevelDb() const { return signalLevelDb_; }
     bool keyDown() const { return keyDown_; }
+    int markHops() const { return markHops_; }    // the current or last mark
+    int spaceHops() const { return spaceHops_; }  // the current or last space
 
 private:
+    void resetLevelRange();
+    void wrapLevelDisplay();
     int conditionLevel(double toneMagnitude);
     void runKeyStateMachine();
-    void estimateSpeed();
+    void onSpace(int levelDb, int thresholdDb);
+    void onMark(int levelDb, int thresholdDb);
+    int historySlot() const;
+    void applySpeedEstimate();
 
     ReceiveSettings& settings_;
     ReceiveIndicators& indicators_;
     LevelDisplay& levelDisplay_;
     Decoder& decoder_;
 
+    std::atomic<bool> levelRangeResetRequested_{false};
     int signalLevelDb_ = 0;
     std::array<int, 9> levelHistory_{};  // oldest first; starts at 0 dB
     int levelMaxDb_ = -90;
@@ -49,8 +63,8 @@ private:
     bool keyDown_ = false;
     int markHops_ = 0;
     int spaceHops_ = 0;
-    std::array<int, kHistorySize> markHistory_{};
-    std::array<int, kHistorySize> spaceHistory_{};
+    HopHistory markHistory_{};   // lengths of the last marks
+    HopHistory spaceHistory_{};  // entry i: the space before mark i
 };
 
 }  // namespace qs::rx

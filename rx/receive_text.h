@@ -4,6 +4,9 @@
 // prompt, holds text back while the operator has the window focused, and
 // feeds the call-sign capture armed by the <CALLGET> tag.
 
+#include <atomic>
+#include <mutex>
+
 #include "common/text.h"
 #include "rx/decoded_text_sink.h"
 #include "rx/receive_settings.h"
@@ -44,7 +47,8 @@ public:
     void appendReceived(TextView text) override;
     void appendWordSpace() override;
 
-    // The receive window gained or lost the keyboard focus.
+    // The receive window gained or lost the keyboard focus (user-interface
+    // thread): text is held back in between, then inserted without a prompt.
     void enterHold();
     void leaveHold();
 
@@ -57,19 +61,28 @@ public:
     void setWriterState(WriterState state) { writerState_ = state; }
 
 private:
+    bool holdBack(TextView text);
     void switchToReceived();
     void captureCallSign(TextView text);
+    bool callTextAccepted(TextView text) const;
 
     ReceiveWindow& window_;
     ReceiveSettings& settings_;
     HisCallField& hisCall_;
     RxPromptLog& log_;
 
-    WriterState writerState_ = WriterState::Received;
+    // Written by the capture thread, the keying echo and the user-interface
+    // thread; each value is read and written whole.
+    std::atomic<WriterState> writerState_{WriterState::Received};
+    // Guards the hold flag and buffer. leaveHold() (user-interface thread)
+    // keeps it across its window calls, so text arriving meanwhile waits
+    // until the held text is in; the capture thread never keeps it across a
+    // window call, which would deadlock against leaveHold().
+    std::mutex holdMutex_;
     bool rxHolding_ = false;
     Text rxHoldBuffer_;
-    bool callCaptureOn_ = false;
-    int callCaptureCount_ = 0;
+    std::atomic<bool> callCaptureOn_{false};
+    std::atomic<int> callCaptureCount_{0};
 };
 
 }  // namespace qs::rx

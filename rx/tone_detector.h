@@ -6,17 +6,18 @@
 // capture thread; every buffer is a fixed array, nothing is allocated per
 // block.
 
-#include <array>
 #include <atomic>
 
+#include "rx/automatic_tone.h"
+#include "rx/block_spectrum.h"
+#include "rx/hop_analysis.h"
+#include "rx/median_filter.h"
 #include "rx/receive_constants.h"
 #include "rx/receive_indicators.h"
 #include "rx/receive_settings.h"
+#include "rx/sample_block.h"
 
 namespace qs::rx {
-
-using SampleBlock = std::array<double, kBlockSamples>;
-using SpectrumMagnitudes = std::array<double, kSpectrumSize>;
 
 // Receives the block spectrum right after it is computed (the spectrum
 // display draws it), before the automatic tone step.
@@ -24,13 +25,6 @@ class SpectrumListener {
 public:
     virtual ~SpectrumListener() = default;
     virtual void onBlockSpectrum(const SpectrumMagnitudes& magnitudes) = 0;
-};
-
-// Receives the tone-bin magnitude of each hop, in hop order.
-class HopListener {
-public:
-    virtual ~HopListener() = default;
-    virtual void onHop(double toneMagnitude) = 0;
 };
 
 class ToneDetector {
@@ -45,20 +39,23 @@ public:
     // sent. Thread-safe: applied on the capture thread before the next block.
     void clearSampleBlock();
 
+    // The automatic tone counts its candidate peak anew (the Auto box was
+    // ticked). Thread-safe: applied at the next block spectrum.
+    void resetToneCandidate();
+
     const SampleBlock& sampleBlock() const { return sampleBlock_; }
     const SpectrumMagnitudes& spectrumMagnitude() const { return spectrumMagnitude_; }
 
 private:
     ReceiveSettings& settings_;
-    ReceiveIndicators& indicators_;
     std::atomic<bool> clearRequested_{false};
 
-    std::array<double, 4> rawTail_{};
+    MedianFilter medianFilter_;
     SampleBlock sampleBlock_{};
-    std::array<std::array<double, kWindowSamples>, kHistoryWindows> windowHistory_{};
+    BlockSpectrum blockSpectrum_;
     SpectrumMagnitudes spectrumMagnitude_{};
-    int toneCandidate_ = kDefaultToneBin;
-    int toneCandidateCount_ = 0;
+    AutomaticTone automaticTone_;
+    HopAnalysis hopAnalysis_;
 };
 
 }  // namespace qs::rx

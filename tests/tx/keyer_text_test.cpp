@@ -1,0 +1,176 @@
+// The transmit box as the keying engine's queue (edits under the send
+// position, TX Clear, the hold, control tags) and the echo of sent text.
+
+#include <gtest/gtest.h>
+
+#include "rx/morse_tables.h"
+#include "tests/tx/keyer_trace.h"
+#include "tx/keyer_timeline.h"
+
+namespace qs::tx {
+namespace {
+
+using rx::TextFormat;
+using rx::WriterState;
+using test::lineTrace;
+using test::markSpaceTrace;
+
+// The echoed characters without the prompts: "E#E".
+Text echoedCharacters(const KeyerTimeline& timeline) {
+    Text text;
+    for (const KeyerEvent& event : timeline.eventsOf(KeyerEvent::Kind::Echo)) {
+        if (event.text.size() == 1) text += event.text;
+    }
+    return text;
+}
+
+void runUntilKeyDown(KeyerTimeline& timeline) {
+    const size_t before = timeline.eventsOf(KeyerEvent::Kind::KeyDown).size();
+    while (timeline.eventsOf(KeyerEvent::Kind::KeyDown).size() == before) timeline.tick();
+}
+
+class KeyerText : public ::testing::Test {
+protected:
+    KeyerTimeline timeline{rx::patternFor};
+    Keyer& keyer = timeline.keyer();
+    void SetUp() override { keyer.applyKeyingOptions(u"NMENN1123NN5001218NNNN"); }
+};
+
+TEST_F(KeyerText, DeletedTextPullsTheSendPositionBack) {
+    timeline.appendText(u"EEEE");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    timeline.setTransmitText(u"TX> E");
+    timeline.tick();
+    EXPECT_EQ(keyer.sendPos(), 5);
+    timeline.appendText(u"T");
+    ASSERT_TRUE(timeline.runUntilSent(20000));
+    EXPECT_EQ(echoedCharacters(timeline), u"EEEET");
+}
+
+TEST_F(KeyerText, DeletingSentTextSkipsAsManyUnsentCharacters) {
+    timeline.appendText(u"EIST");
+    runUntilKeyDown(timeline);
+    timeline.setTransmitText(u"TX> IST");
+    ASSERT_TRUE(timeline.runUntilSent(20000));
+    EXPECT_EQ(echoedCharacters(timeline), u"EST");
+}
+
+TEST_F(KeyerText, TxClearFinishesTheCharacterThenReleasesPtt) {
+    keyer.applyKeyingOptions(u"NMNNN1123CN5001218NNNN");
+    timeline.appendText(u"TTT");
+    runUntilKeyDown(timeline);
+    timeline.receiveSettings().historyIndex = 9;
+    keyer.txClearButton();
+    EXPECT_EQ(timeline.transmitText(), u"TX> ");
+    EXPECT_EQ(keyer.sendPos(), 4);
+    EXPECT_EQ(timeline.autoCqStops(), 1);
+    EXPECT_EQ(timeline.receiveSettings().historyIndex, 0);
+    ASSERT_TRUE(timeline.runUntilSent(20000));
+    EXPECT_EQ(lineTrace(timeline), "114 ptt-on, 214 down, 394 up, 414 ptt-off");
+    EXPECT_EQ(timeline.sampleBlockClears(), 1);
+}
+
+TEST_F(KeyerText, HoldFinishesTheCurrentCharacterAndFetchesNothing) {
+    timeline.appendText(u"TE");
+    runUntilKeyDown(timeline);
+    keyer.setTxEditHold(true);
+    timeline.runUntil(timeline.nowMs() + 3000);
+    EXPECT_EQ(lineTrace(timeline), "114 down, 294 up");
+    EXPECT_FALSE(timeline.receiveSettings().rxEnabled);  // text is still waiting
+    keyer.setTxEditHold(false);
+    ASSERT_TRUE(timeline.runUntilSent(timeline.nowMs() + 3000));
+    EXPECT_EQ(echoedCharacters(timeline), u"TE");
+}
+
+TEST_F(KeyerText, PttReleaseRequestWaitsForTheEndOfTheText) {
+    keyer.applyKeyingOptions(u"NMENN1123BN5001218NNNN");
+    timeline.appendText(u"EE");
+    runUntilKeyDown(timeline);
+    keyer.requestPttRelease();
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(lineTrace(timeline), "114 ptt-on, 164 down, 224 up, 404 down, 464 up, 484 ptt-off");
+}
+
+// Test tags: "<F>" sets the fastest speed.
+class FastTag : public ControlTagHandler {
+public:
+    Keyer* keyer = nullptr;
+    void processControlTags(TextView txText, int& sendPos) override {
+        while (txText.substr(sendPos, 3) == u"<F>") {
+            keyer->updateTxSpeed(31);
+            sendPos += 3;
+        }
+    }
+};
+
+TEST(KeyerTags, TagAtACharacterEndTimesTheFollowingGap) {
+    FastTag tags;
+    KeyerTimeline timeline(rx::patternFor, &tags);
+    tags.keyer = &timeline.keyer();
+    timeline.appendText(u"E<F>E");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(markSpaceTrace(timeline), "60 | 100 | 33");  // C units of 33.33 ms
+    EXPECT_EQ(timeline.txSpeedLabel(), u"180/Min");
+}
+
+TEST(KeyerTags, TagsAtTheEndOfTheTextEndIt) {
+    FastTag tags;
+    KeyerTimeline timeline(rx::patternFor, &tags);
+    tags.keyer = &timeline.keyer();
+    timeline.keyer().applyKeyingOptions(u"NMNNN1123CN5001218NNNN");
+    timeline.appendText(u"E<F>");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(lineTrace(timeline), "114 ptt-on, 214 down, 274 up, 294 ptt-off");
+    timeline.appendText(u"<F>");
+    timeline.tick();
+    EXPECT_EQ(timeline.keyer().sendPos(), 11);
+    EXPECT_EQ(timeline.lineEvents().size(), 4u);
+}
+
+TEST_F(KeyerText, FirstSentCharacterOpensATransmitLine) {
+    timeline.setQsoLogOn(true);
+    timeline.appendText(u"EE");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(timeline.receiveWindowText(), u"\r\nTX> EE");
+    EXPECT_EQ(timeline.qsoLogFlushes(), 1);
+    EXPECT_EQ(timeline.writerStateNow(), WriterState::Sent);
+    for (const KeyerEvent& echo : timeline.eventsOf(KeyerEvent::Kind::Echo)) {
+        EXPECT_EQ(echo.format, TextFormat::Sent);
+    }
+}
+
+TEST_F(KeyerText, UnsendableCharactersInTheNoticeColour) {
+    timeline.setQsoLogOn(true);
+    timeline.appendText(u"#E\r\n<E");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_EQ(timeline.receiveWindowText(), u"\r\nTX> #E<E");
+    const auto echoes = timeline.eventsOf(KeyerEvent::Kind::Echo);
+    ASSERT_EQ(echoes.size(), 5u);
+    EXPECT_EQ(echoes[0].format, TextFormat::Sent);  // the prompt
+    EXPECT_EQ(echoes[1].format, TextFormat::Notice);
+    EXPECT_EQ(echoes[2].format, TextFormat::Sent);
+    EXPECT_EQ(echoes[3].format, TextFormat::Notice);
+    EXPECT_EQ(echoes[4].format, TextFormat::Sent);
+    EXPECT_EQ(timeline.qsoLogFlushes(), 1);
+    // Each skipped character, line breaks included, takes one fetch tick.
+    EXPECT_EQ(markSpaceTrace(timeline), "60 | 360 | 60");
+}
+
+TEST_F(KeyerText, EchoOffStillKeys) {
+    keyer.applyKeyingOptions(u"NMNNN1123NN5001218NNNN");
+    timeline.appendText(u"E#E");
+    ASSERT_TRUE(timeline.runUntilSent(10000));
+    EXPECT_TRUE(timeline.receiveWindowText().empty());
+    EXPECT_EQ(timeline.eventsOf(KeyerEvent::Kind::KeyDown).size(), 2u);
+}
+
+TEST_F(KeyerText, AfterANoticeSentTextNeedsNoPrompt) {
+    timeline.setWriterStateNow(WriterState::Notice);
+    timeline.appendText(u"E");
+    timeline.tick();
+    EXPECT_EQ(timeline.receiveWindowText(), u"E");
+    EXPECT_EQ(timeline.writerStateNow(), WriterState::Sent);
+}
+
+}  // namespace
+}  // namespace qs::tx
