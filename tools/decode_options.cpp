@@ -2,14 +2,13 @@
 
 #include <charconv>
 
+#include "rx/manual_speed.h"
+#include "rx/tone_tables.h"
+
 namespace qs::tools {
 
 namespace {
 
-constexpr double kInputGainTable[] = {0.025, 0.05, 0.1,  0.3,  0.7,  1.0,
-                                      7.0,   15.0, 30.0, 60.0, 100.0};
-constexpr int kMinGainPosition = 1;
-constexpr int kMaxGainPosition = 11;
 constexpr int kMaxDisplayWidthPx = 4096;
 
 bool parseInt(std::string_view text, int low, int high, int& value) {
@@ -71,7 +70,7 @@ std::string setThreshold(std::string_view value, DecodeOptions& options) {
 }
 
 std::string setGain(std::string_view value, DecodeOptions& options) {
-    if (!parseInt(value, kMinGainPosition, kMaxGainPosition, options.gainPosition)) {
+    if (!parseInt(value, rx::kMinGainPosition, rx::kMaxGainPosition, options.gainPosition)) {
         return badValue("gain", "a position 1..11", value);
     }
     return {};
@@ -186,29 +185,20 @@ DecodeArguments parseDecodeArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
-double inputGainForPosition(int gainPosition) {
-    return kInputGainTable[gainPosition - kMinGainPosition];
-}
-
-int manualSpeedLimitHops(int speedIndex) {
-    const int cpm = rx::speedTableCpm(speedIndex);
-    return static_cast<int>(600000.0 / (cpm * 50 * 2.87));
-}
-
 void applyDecodeOptions(const DecodeOptions& options, rx::ReceiveSettings& settings) {
     settings.toneIndex = options.toneBin;
     settings.toneAuto = options.toneAuto;
     settings.nr1On = options.noiseReduction == NoiseReduction::Nr1;
     settings.nr2On = options.noiseReduction == NoiseReduction::Nr2;
     settings.qrmOn = options.qrmOn;
-    settings.inputGain = inputGainForPosition(options.gainPosition);
+    settings.inputGain = rx::inputGainForPosition(options.gainPosition);
     settings.thresholdDb = options.thresholdDb;
     settings.autoThreshold = options.autoThreshold;
     settings.speedAuto = options.speedAuto;
     if (!options.speedAuto) {
         settings.rxSpeedIndex = options.speedIndex;
-        settings.dotDashLimit = manualSpeedLimitHops(options.speedIndex);
-        settings.letterGapLimit = manualSpeedLimitHops(options.speedIndex);
+        settings.dotDashLimit = rx::manualLimitHops(options.speedIndex);
+        settings.letterGapLimit = rx::manualLimitHops(options.speedIndex);
     }
 }
 

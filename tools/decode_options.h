@@ -8,6 +8,7 @@
 
 #include "rx/receive_constants.h"
 #include "rx/receive_settings.h"
+#include "rx/tone_tables.h"
 #include "tools/sample_source.h"
 
 namespace qs::tools {
@@ -24,7 +25,7 @@ struct DecodeOptions {
     bool qrmOn = false;
     int thresholdDb = -45;
     bool autoThreshold = false;
-    int gainPosition = 6;  // input slider, 1..11
+    int gainPosition = rx::kDefaultGainPosition;  // input slider, 1..11
     bool speedAuto = true;
     int speedIndex = rx::kDefaultSpeedIndex;  // used when speedAuto is off
     int displayWidthPx = 176;                 // level display width: paces the automatic threshold
@@ -42,13 +43,6 @@ DecodeArguments parseDecodeArguments(const std::vector<std::string>& args);
 
 // The text of `qstn decode --help`.
 std::string_view decodeHelp();
-
-// Input gain of the input slider position (1..11).
-double inputGainForPosition(int gainPosition);
-
-// Dot/dash and letter-gap limit of a manual receive speed: two dot times in
-// hops, truncate(600000 / (cpm * 50 * 2.87)).
-int manualSpeedLimitHops(int speedIndex);
 
 // Puts the options into the settings the receive chain reads.
 void applyDecodeOptions(const DecodeOptions& options, rx::ReceiveSettings& settings);

@@ -1,5 +1,7 @@
 #include "tools/decode_trace.h"
 
+#include "rx/tone_tables.h"
+
 namespace qs::tools {
 
 DecodeTrace::DecodeTrace(std::ostream& out) : out_(out) {
@@ -26,7 +28,7 @@ void DecodeTrace::showThreshold(int thresholdDb) {
 }
 
 void DecodeTrace::showTone(int toneBin) {
-    beginEvent() << "tone " << toneBin << '\n';
+    beginEvent() << "tone " << toneBin << ' ' << toUtf8(rx::toneLabel(toneBin)) << "Hz\n";
 }
 
 void DecodeTrace::decodedText(TextView text) {

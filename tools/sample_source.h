@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "rx/tone_detector.h"
+#include "rx/sample_block.h"
 #include "tools/resampler.h"
 #include "tools/wav_reader.h"
 

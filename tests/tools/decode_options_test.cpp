@@ -75,18 +75,13 @@ TEST(DecodeOptions, EveryOptionReachesTheReceiveSettings) {
     EXPECT_TRUE(other.speedAuto);
 }
 
-TEST(DecodeOptions, GainTableAndManualSpeedLimits) {
-    const double gains[] = {0.025, 0.05, 0.1, 0.3, 0.7, 1.0, 7.0, 15.0, 30.0, 60.0, 100.0};
-    for (int position = 1; position <= 11; ++position) {
-        EXPECT_EQ(inputGainForPosition(position), gains[position - 1]) << position;
-    }
-    EXPECT_EQ(manualSpeedLimitHops(0), 167);
-    EXPECT_EQ(manualSpeedLimitHops(15), 41);  // 600000 / 14350 = 41.8
-    EXPECT_EQ(manualSpeedLimitHops(31), 23);  // 180/Min: 23.2
-    // Later options win; a fixed speed after "auto" switches the tracking off.
-    const DecodeOptions options = parsedOptions({"--speed", "auto", "--speed", "3", "a.wav"});
-    EXPECT_FALSE(options.speedAuto);
-    EXPECT_EQ(options.speedIndex, 3);
+TEST(DecodeOptions, LaterOptionsWin) {
+    // A fixed speed after "auto" switches the tracking off, and back.
+    const DecodeOptions fixed = parsedOptions({"--speed", "auto", "--speed", "3", "a.wav"});
+    EXPECT_FALSE(fixed.speedAuto);
+    EXPECT_EQ(fixed.speedIndex, 3);
+    EXPECT_TRUE(parsedOptions({"--speed", "3", "--speed", "auto", "a.wav"}).speedAuto);
+    EXPECT_EQ(parsedOptions({"--tone", "auto", "--tone", "40", "a.wav"}).toneAuto, false);
 }
 
 TEST(DecodeOptions, RefusesBadArgumentsWithOneLine) {

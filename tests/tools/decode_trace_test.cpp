@@ -31,7 +31,7 @@ TEST(DecodeTrace, WritesHopLinesAndEventsOfTheHopInProgress) {
               "1 -12 1 41 41 -45 28\n"
               "# hop 2 speed 100/Min\n"
               "# hop 2 threshold -62db\n"
-              "# hop 2 tone 30\n"
+              "# hop 2 tone 30 646Hz\n"
               "# hop 2 text \"? \"\n"
               "# hop 2 space\n"
               "2 -3 1 20 22 -62 30\n");
