@@ -117,16 +117,21 @@ constexpr ValueOption kValueOptions[] = {
     {"trace", setTrace},
 };
 
-// Sets a switch without a value; false when `name` is none.
-bool setFlag(std::string_view name, DecodeOptions& options) {
-    if (name == "qrm") {
-        options.qrmOn = true;
-    } else if (name == "auto-threshold") {
-        options.autoThreshold = true;
-    } else {
-        return false;
+struct FlagOption {
+    std::string_view name;
+    bool DecodeOptions::*flag;
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {"qrm", &DecodeOptions::qrmOn},
+    {"auto-threshold", &DecodeOptions::autoThreshold},
+};
+
+const FlagOption* findFlagOption(std::string_view name) {
+    for (const FlagOption& option : kFlagOptions) {
+        if (option.name == name) return &option;
     }
-    return true;
+    return nullptr;
 }
 
 const ValueOption* findValueOption(std::string_view name) {
@@ -150,9 +155,10 @@ std::string parseOption(const std::vector<std::string>& args, std::size_t& index
         if (index + 1 >= args.size()) return "--" + std::string(name) + " needs a value";
         return option->set(args[++index], options);
     }
-    if (!inlineValue && setFlag(name, options)) return {};
-    if (inlineValue && (name == "qrm" || name == "auto-threshold")) {
-        return "--" + std::string(name) + " takes no value";
+    if (const FlagOption* option = findFlagOption(name)) {
+        if (inlineValue) return "--" + std::string(name) + " takes no value";
+        options.*(option->flag) = true;
+        return {};
     }
     return "unknown option " + std::string(arg);
 }

@@ -102,20 +102,23 @@ TEST(DecodeAccuracy, MildNoiseAndUnevenKeying) {
     expectDecodedAfterFirstWord(decodeSamplesToText(test::morseAudio(kQsoText, spec)), kQsoText);
 }
 
+// Short texts at the speed the receive path starts with: these two check the
+// way from the file to the chain, not the speed tracking.
 TEST(DecodeAccuracy, RecordingsAtOtherRatesDecodeAfterResampling) {
+    const std::string text = "PARIS DE JA1ABC K";
     for (const int rateHz : {8000, 44100, 48000}) {
         SCOPED_TRACE(rateHz);
-        test::MorseAudioSpec spec = cleanSpec(120.0);
+        test::MorseAudioSpec spec = cleanSpec(100.0);
         spec.sampleRateHz = rateHz;
         test::TempFile file("rate.wav");
-        ASSERT_TRUE(writeWavFile(file.path(), rateHz, {test::morseAudio(kQsoText, spec)}));
-        expectDecodedAfterFirstWord(decodeFile({file.path()}), kQsoText);
+        ASSERT_TRUE(writeWavFile(file.path(), rateHz, {test::morseAudio(text, spec)}));
+        expectDecodedAfterFirstWord(decodeFile({file.path()}), text);
     }
 }
 
 TEST(DecodeAccuracy, StereoChannelsAreDecodedSeparately) {
-    const std::string leftText = "JR2XYZ/1 CQ CQ DE JR2XYZ PSE K";
-    const std::string rightText = kQsoText;
+    const std::string leftText = "CQ CQ DE JR2XYZ K";
+    const std::string rightText = "PARIS DE JA1ABC K";
     std::vector<double> left = test::morseAudio(leftText, cleanSpec(100.0));
     std::vector<double> right = test::morseAudio(rightText, cleanSpec(100.0));
     const std::size_t frames = std::max(left.size(), right.size());
