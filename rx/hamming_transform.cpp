@@ -2,14 +2,16 @@
 
 #include <cmath>
 
+#include "common/portable_math.h"
+
 namespace qs::rx {
 
 HammingTransform::HammingTransform(int size) : size_(size) {
-    for (int n = 0; n < size; ++n) window_[n] = 0.54 - 0.46 * std::cos(n * 6.2831852 / (size - 1));
+    for (int n = 0; n < size; ++n) window_[n] = 0.54 - 0.46 * portableCos(n * 6.2831852 / (size - 1));
     for (int k = 0; k < size / 2; ++k) {
         const double angle = (2 * 3.1415926 * k) / size;
-        twiddleRe_[k] = std::cos(angle);
-        twiddleIm_[k] = -std::sin(angle);
+        twiddleRe_[k] = portableCos(angle);
+        twiddleIm_[k] = -portableSin(angle);
     }
     int bits = 0;
     while ((1 << bits) < size) ++bits;

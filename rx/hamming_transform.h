@@ -3,7 +3,8 @@
 // spectrum, 256 per hop) and the magnitudes of its bins. The window factor of
 // sample n is (0.54 - 0.46 cos(n * 6.2831852 / (N - 1))) * gain; the twiddle
 // factors are cos(a) - i sin(a) with a = 2 * 3.1415926 * k / N. The window's
-// cosines and the twiddles are computed once; the gain is applied per call,
+// cosines and the twiddles are computed once, with the portable sine and
+// cosine so that every build gets the same factors; the gain is applied per call,
 // so a new input gain takes effect with the next transform.
 
 #include <array>

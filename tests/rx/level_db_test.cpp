@@ -1,5 +1,7 @@
 #include "rx/level_db.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace qs::rx {
@@ -20,6 +22,17 @@ TEST(LevelDb, TruncatesTowardZero) {
     EXPECT_EQ(levelDb(0.5 * 256 * 32768, 256), -6);
     EXPECT_EQ(levelDb(0.01 * 512 * 32768, 512), -40);
     EXPECT_EQ(levelDb(0.0099 * 512 * 32768, 512), -40);  // -40.09 truncates up
+}
+
+TEST(LevelDb, AgreesWithTheLogarithmAwayFromWholeDecibels) {
+    // Sweep magnitudes over the whole range in small ratio steps; skip the
+    // few that sit within a hair of a whole-decibel boundary.
+    for (double m = 1e-3; m < 2e7; m *= 1.0137) {
+        const double db = 20.0 * std::log10(m / 256 / 32768.0);
+        if (std::fabs(db - std::round(db)) < 1e-9) continue;
+        const int expected = db >= 0 ? 0 : db <= -90 ? -90 : static_cast<int>(db);
+        ASSERT_EQ(levelDb(m, 256), expected) << m;
+    }
 }
 
 }  // namespace
