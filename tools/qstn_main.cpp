@@ -1,8 +1,74 @@
-// qstn: Quillstone's command-line tool.
+// qstn: Quillstone's command-line tool. Each command lives in the tools
+// library; this file only picks one by name.
 
-#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
-int main() {
-    std::puts("qstn");
-    return 0;
+#include "tools/bench_command.h"
+#include "tools/decode_command.h"
+#include "tools/decode_options.h"
+
+namespace {
+
+using qs::tools::benchCommand;
+using qs::tools::decodeCommand;
+
+struct Command {
+    std::string_view name;
+    std::string_view summary;
+    int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+    std::string_view (*help)();
+};
+
+constexpr Command kCommands[] = {
+    {"decode", "decode the Morse in a WAV recording", decodeCommand, qs::tools::decodeHelp},
+    {"bench", "time the receive path", benchCommand, qs::tools::benchHelp},
+};
+
+void printOverview(std::ostream& out) {
+    out << "usage: qstn COMMAND [options]\n\ncommands:\n";
+    for (const Command& command : kCommands) {
+        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
+            << '\n';
+    }
+    out << "\n'qstn COMMAND --help' describes one command.\n";
+}
+
+void printFullHelp(std::ostream& out) {
+    printOverview(out);
+    for (const Command& command : kCommands) out << "\n" << command.help();
+}
+
+int dispatch(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        printOverview(std::cerr);
+        return 2;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printFullHelp(std::cout);
+        return 0;
+    }
+    for (const Command& command : kCommands) {
+        if (args[0] == command.name) {
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            return command.run(rest, std::cout, std::cerr);
+        }
+    }
+    std::cerr << "qstn: unknown command " << args[0] << "\n";
+    printOverview(std::cerr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return dispatch(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        std::cerr << "qstn: " << e.what() << '\n';
+        return 1;
+    }
 }
