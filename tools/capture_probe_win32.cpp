@@ -1,7 +1,8 @@
 // quillstone_capture_probe: captures from the default sound capture device
 // through DirectSound for a number of seconds, exactly as the terminal does,
 // runs the receive chain on it and prints the decoded text on stdout. The
-// device list, messages and a summary go to stderr. With --record, the
+// device list, messages, "capturing" when the first block has arrived, and a
+// summary go to stderr. With --record, the
 // blocks the receive chain got are also written to a mono WAV file, which
 // `qstn decode` reads to the same text. With --window yes, the level and
 // spectrum displays are drawn into a window by the capture thread, as on the
@@ -9,7 +10,7 @@
 // Usage: quillstone_capture_probe [--seconds N] [--channel left|right]
 //                                 [--record FILE.wav] [--window yes]
 
-#include <atomic>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -149,10 +150,13 @@ void runFor(int seconds, bool pumpMessages) {
     }
 }
 
-// Counts the blocks and keeps each block's samples as the chain got them.
-// Runs on the capture thread; the recording is sized up front.
+// Counts the blocks, times their arrival and keeps each block's samples as
+// the chain got them. Runs on the capture thread; the recording is sized up
+// front.
 class BlockRecorder : public HopObserver {
 public:
+    using Clock = std::chrono::steady_clock;
+
     BlockRecorder(ReceiveChain& chain, int seconds, bool keepSamples) : chain_(chain) {
         if (keepSamples) samples_.reserve(static_cast<size_t>(seconds + 5) * kSampleRate);
         keepSamples_ = keepSamples;
@@ -160,7 +164,7 @@ public:
 
     void afterHop(const HopReport& report) override {
         if (report.hop % kHopsPerBlock != 0) return;
-        ++blocks;
+        noteArrival();
         if (!keepSamples_ || samples_.size() + kBlockSamples > samples_.capacity()) return;
         for (const double sample : chain_.rawBlock()) {
             samples_.push_back(static_cast<std::int16_t>(sample));
@@ -169,12 +173,42 @@ public:
 
     bool writeWav(const std::string& path) const;
 
-    std::atomic<long long> blocks{0};
+    void printSummary(long long stopMs) const {
+        const auto sinceStart = [&](Clock::time_point t) {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(t - start_).count();
+        };
+        std::fprintf(stderr,
+                     "blocks processed: %lld, the first after %lld ms, the last after %lld ms, "
+                     "longest pause between two %lld ms; capture stopped in %lld ms\n",
+                     blocks_, blocks_ > 0 ? static_cast<long long>(sinceStart(first_)) : -1LL,
+                     blocks_ > 0 ? static_cast<long long>(sinceStart(last_)) : -1LL,
+                     static_cast<long long>(longestPauseMs_), stopMs);
+    }
 
 private:
+    void noteArrival() {
+        const Clock::time_point now = Clock::now();
+        if (blocks_ == 0) {
+            first_ = now;
+            std::fputs("capturing\n", stderr);
+            std::fflush(stderr);  // redirected, it is buffered
+        } else {
+            const auto pauseMs =
+                std::chrono::duration_cast<std::chrono::milliseconds>(now - last_).count();
+            longestPauseMs_ = std::max<long long>(longestPauseMs_, pauseMs);
+        }
+        last_ = now;
+        ++blocks_;
+    }
+
     ReceiveChain& chain_;
     bool keepSamples_ = false;
     std::vector<std::int16_t> samples_;
+    const Clock::time_point start_ = Clock::now();
+    Clock::time_point first_;
+    Clock::time_point last_;
+    long long blocks_ = 0;
+    long long longestPauseMs_ = 0;
 };
 
 void putLittleEndian(std::FILE* file, std::uint32_t value, int bytes) {
@@ -235,8 +269,7 @@ int runProbe(const ProbeOptions& options) {
     const auto stopMs = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - stopBegin);
     std::fputs("\n", stdout);
-    std::fprintf(stderr, "blocks processed: %lld in %d s; capture stopped in %lld ms\n",
-                 recorder.blocks.load(), options.seconds, static_cast<long long>(stopMs.count()));
+    recorder.printSummary(stopMs.count());
     if (!options.recordPath.empty() && !recorder.writeWav(options.recordPath)) {
         std::fprintf(stderr, "cannot write %s\n", options.recordPath.c_str());
         return 1;
