@@ -216,6 +216,8 @@ TEST_F(CaptureSessionTest, ADocumentSelectsItsDeviceByExactText) {
     EXPECT_TRUE(session.soundDeviceChosen());
     EXPECT_EQ(view.selected, 2);
     EXPECT_TRUE(view.slots.empty());
+    EXPECT_EQ(session.setUp(kRightChannel), 1);
+    EXPECT_EQ(backend.openedDevices.at(0), std::optional(deviceId(2)));
 }
 
 TEST_F(CaptureSessionTest, SettingsSetUpThenStart) {
