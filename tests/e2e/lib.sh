@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # End-to-end test library: sourced by tests/e2e/run and by every scenario.
 # It prepares a machine (packages, a virtual X display, a private Wine prefix,
 # a virtual sound card), starts and drives Quillstone.exe through qs_driver,
@@ -16,6 +17,42 @@ QS_MAIN_CLASS=hWndQuillstone
 QS_REG_KEY='HKCU\Software\Local AppWizard-Generated Applications'
 QS_PLACEMENT_KEY="$QS_REG_KEY\\Quillstone\\Quillstone_Section"
 
+# Menu commands of the main window.
+QS_CMD_NEW=57600
+QS_CMD_OPEN=57601
+QS_CMD_SAVE=57603
+QS_CMD_SAVE_AS=57604
+QS_CMD_SOUND_RIGHT=32771
+QS_CMD_SOUND_LEFT=32772
+
+# Controls of the operating form.
+QS_RX_SPEED_SLIDER=1017
+QS_TX_SPEED_SLIDER=1018
+QS_INPUT_VOLUME_SLIDER=1019
+QS_RX_SPEED_AUTO=1020
+QS_NR1=1021
+QS_NR2=1022
+QS_QRM=1023
+QS_RX_SPEED_LABEL=1025
+QS_TX_SPEED_LABEL=1026
+QS_TONE_AUTO=1028
+QS_HIS_RST=1032
+QS_MY_RST=1033
+QS_GREETING=1034
+QS_SOUND_DEVICE=1035
+QS_RECEIVE_WINDOW=1036
+QS_TRANSMIT_BOX=1037
+QS_LEVEL_DISPLAY=1038
+QS_SPECTRUM_DISPLAY=1039
+QS_LOWER_SCALE=1040
+QS_UPPER_SCALE=1041
+QS_THRESHOLD_LABEL=1042
+QS_TONE_LABEL=1043
+QS_THRESHOLD_AUTO=1065
+
+# The capture device of the virtual sound card as DirectSound lists it.
+QS_TEST_SOUND_DEVICE="Monitor of QuillstoneTestInput"
+
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="$E2E_WORK/wineprefix"
@@ -25,17 +62,26 @@ export QS_SOUND_CARD_DIR="$E2E_WORK/sound"
 
 e2e_log() { echo "--- $*"; }
 
+E2E_FAILED_CHECKS=0
+
+# Ends the scenario at once: what follows depends on what failed.
 e2e_fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
+# A failed check is reported and the scenario goes on; it fails at its end.
+e2e_check_failed() {
+    echo "FAIL: $*" >&2
+    E2E_FAILED_CHECKS=$((E2E_FAILED_CHECKS + 1))
+}
+
 assert_eq() {  # EXPECTED ACTUAL WHAT
-    [ "$2" == "$1" ] || e2e_fail "$3: expected [$1], got [$2]"
+    [ "$2" == "$1" ] || e2e_check_failed "$3: expected [$1], got [$2]"
 }
 
 assert_contains() {  # HAYSTACK NEEDLE WHAT
-    [[ "$1" == *"$2"* ]] || e2e_fail "$3: [$2] not found in [$1]"
+    [[ "$1" == *"$2"* ]] || e2e_check_failed "$3: [$2] not found in [$1]"
 }
 
 # ------------------------------------------------------------ machine set-up
@@ -141,6 +187,7 @@ e2e_teardown() {
 # ------------------------------------------------------------------ scenarios
 
 E2E_BACKGROUND_PIDS=()
+E2E_CLOSED_PIDS=()
 
 # Starts a scenario: its own artifacts folder, a new Wine session on the
 # prefix with an empty program registry key, and clean-up on any exit.
@@ -168,10 +215,12 @@ e2e_scenario_end() {
     local status=$?
     local pid
     trap - ERR
+    [ "$status" -eq 0 ] && e2e_check_closed_processes
     for pid in "${E2E_BACKGROUND_PIDS[@]}" ${QS_PID:-}; do kill "$pid" 2>/dev/null || true; done
     wineserver -k 2>/dev/null || true
     if [ -n "${E2E_OWNS_SETUP:-}" ]; then e2e_teardown; fi
-    return "$status"
+    [ "$status" -eq 0 ] && [ "$E2E_FAILED_CHECKS" -gt 0 ] && status=1
+    exit "$status"
 }
 
 # Runs a command in the background for the rest of the scenario.
@@ -182,7 +231,15 @@ e2e_background() {
 
 # ------------------------------------------------------------ the program
 
-qs() { timeout 60 wine "$QS_DRIVER" "$@"; }
+# Runs one driver command; QS_E2E_TRACE=1 logs each with its duration.
+qs() {
+    [ -z "${QS_E2E_TRACE:-}" ] && { timeout 60 wine "$QS_DRIVER" "$@"; return; }
+    local started_ns status=0
+    started_ns=$(date +%s%N)
+    timeout 60 wine "$QS_DRIVER" "$@" || status=$?
+    echo "[$(( ($(date +%s%N) - started_ns) / 1000000 )) ms] qs $* -> $status" >&2
+    return "$status"
+}
 
 qs_reset_registry() { wine reg delete "$QS_REG_KEY" /f >/dev/null 2>&1 || true; }
 
@@ -212,13 +269,13 @@ qs_start() {
 
 qs_running() { [ -n "${QS_PID:-}" ] && kill -0 "$QS_PID" 2>/dev/null; }
 
+# Waits until the program has shut down: its main window is gone (files and
+# registry are written by then). Its process may take a few seconds more to
+# end under Wine; e2e_scenario_end checks that it did.
 qs_wait_exit() {  # TIMEOUT_S
-    local _
-    for _ in $(seq $(($1 * 10))); do
-        qs_running || return 0
-        sleep 0.1
-    done
-    return 1
+    qs wait-closed $(($1 * 1000)) 2>/dev/null || return 1
+    [ -n "${QS_PID:-}" ] && E2E_CLOSED_PIDS+=("$QS_PID")
+    QS_PID=
 }
 
 # Closes the program, which must end without asking anything.
@@ -227,10 +284,39 @@ qs_close() {
     qs_wait_exit 10 || e2e_fail "the program did not end after close: $(qs dialog-text 100)"
 }
 
+# Fails unless every program closed during the scenario has ended.
+e2e_check_closed_processes() {
+    local pid _
+    for pid in "${E2E_CLOSED_PIDS[@]}"; do
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -0 "$pid" 2>/dev/null && e2e_check_failed "process $pid lingers after its window closed"
+    done
+    return 0
+}
+
 # Types a path into the open or save dialog that COMMAND_ID brings up.
 qs_file_command() {  # COMMAND_ID PATH
     qs menu "$1" || e2e_fail "menu command $1 failed"
     qs file-dialog "$(qs_winpath "$2")" 10000 || e2e_fail "file dialog of command $1"
+}
+
+qs_open() { qs_file_command "$QS_CMD_OPEN" "$1"; }
+
+# Saves the document under PATH and waits for the file.
+qs_save_as() {
+    qs_file_command "$QS_CMD_SAVE_AS" "$1"
+    e2e_wait_file "$1" 10
+}
+
+# Fails when the program shows a dialog within a second.
+qs_expect_no_dialog() {  # WHAT
+    local text
+    if text=$(qs dialog-text 1000 2>/dev/null); then
+        e2e_fail "$1: unexpected dialog [$text]"
+    fi
 }
 
 # Polls a driver query until its output equals EXPECTED.
@@ -253,6 +339,34 @@ e2e_wait_file() {  # PATH TIMEOUT_S
         sleep 0.1
     done
     e2e_fail "$1 was not written"
+}
+
+# Waits until a control's text has not changed for QUIET_S seconds.
+qs_wait_text_settled() {  # CONTROL_ID QUIET_S TIMEOUT_S
+    local last="" now quiet=0 _
+    for _ in $(seq $(($3 * 2))); do
+        now=$(qs text "$1")
+        if [ "$now" == "$last" ]; then quiet=$((quiet + 1)); else quiet=0; fi
+        [ "$quiet" -ge $(($2 * 2)) ] && return 0
+        last=$now
+        sleep 0.5
+    done
+    e2e_fail "control $1 kept changing"
+}
+
+# Checks decoded text against a reference decode of the same audio. The
+# first reference word is left out, and up to two extra words may lead the
+# actual text: the speed estimate settles during the first word.
+assert_decoded() {  # REFERENCE ACTUAL WHAT
+    local reference actual
+    read -r -a reference <<<"$(tr '\n' ' ' <<<"$1")"
+    read -r -a actual <<<"$(tr '\n' ' ' <<<"$2")"
+    local tail=("${reference[@]:1}")
+    local extra=$((${#actual[@]} - ${#tail[@]}))
+    if [ ${#tail[@]} -eq 0 ] || [ "$extra" -lt 0 ] || [ "$extra" -gt 2 ] ||
+        [ "${actual[*]:extra}" != "${tail[*]}" ]; then
+        e2e_fail "$3: expected [... ${tail[*]}], got [${actual[*]}]"
+    fi
 }
 
 # ------------------------------------------------------------ screenshots

@@ -230,6 +230,13 @@ bool move(Context& context, const Args& args) {
     return true;
 }
 
+bool minimize(Context& context, const Args&) {
+    ShowWindowAsync(context.main, SW_MINIMIZE);
+    HWND main = context.main;
+    if (waitUntil(kDefaultDialogTimeoutMs, [main] { return IsIconic(main) != FALSE; })) return true;
+    return fail(L"the main window was not minimised");
+}
+
 bool title(Context& context, const Args&) {
     printLine(windowText(context.main));
     return true;
@@ -351,6 +358,7 @@ constexpr Command kCommands[] = {
     {L"window-rect", L"", 0, 0, true, windowRect},
     {L"control-rect", L"CONTROL_ID", 1, 1, true, controlRect},
     {L"move", L"X Y WIDTH HEIGHT", 4, 4, true, move},
+    {L"minimize", L"", 0, 0, true, minimize},
     {L"title", L"", 0, 0, true, title},
     {L"dialog-text", L"[TIMEOUT_MS]", 0, 1, false, dialogTextCommand},
     {L"dialog-press", L"BUTTON [TIMEOUT_MS]", 1, 2, false, dialogPress},

@@ -11,7 +11,7 @@ readonly edit_id=0        # Wine's Notepad gives its edit no control id
 readonly save_as_id=259   # Notepad's File > Save As
 
 (cd "$E2E_OUT" && exec wine notepad >"$E2E_OUT/notepad.log" 2>&1) &
-QS_PID=$!
+QS_PID=$!  # ended by the scenario's clean-up
 qs wait-window Notepad 20000 || e2e_fail "Notepad's window did not appear"
 
 notepad keys 'CQ {{}test}{ENTER}de JA1ABC{BACKSPACE}D' "$edit_id"
