@@ -21,17 +21,24 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {L"ENTER", VK_RETURN}, {L"ESC", VK_ESCAPE}, {L"TAB", VK_TAB},     {L"BACKSPACE", VK_BACK},
-    {L"DELETE", VK_DELETE}, {L"UP", VK_UP},     {L"DOWN", VK_DOWN},   {L"LEFT", VK_LEFT},
-    {L"RIGHT", VK_RIGHT},  {L"PGUP", VK_PRIOR}, {L"PGDN", VK_NEXT},   {L"HOME", VK_HOME},
-    {L"END", VK_END},      {L"SHIFT", VK_SHIFT}, {L"CTRL", VK_CONTROL},
+    {L"ENTER", VK_RETURN},  {L"ESC", VK_ESCAPE},  {L"TAB", VK_TAB},      {L"BACKSPACE", VK_BACK},
+    {L"DELETE", VK_DELETE}, {L"UP", VK_UP},       {L"DOWN", VK_DOWN},    {L"LEFT", VK_LEFT},
+    {L"RIGHT", VK_RIGHT},   {L"PGUP", VK_PRIOR},  {L"PGDN", VK_NEXT},    {L"HOME", VK_HOME},
+    {L"END", VK_END},       {L"SHIFT", VK_SHIFT}, {L"CTRL", VK_CONTROL},
 };
 
 // Keys whose scan code carries the extended flag on a real keyboard.
 bool isExtended(UINT virtualKey) {
     switch (virtualKey) {
-        case VK_DELETE: case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT:
-        case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
+        case VK_DELETE:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_HOME:
+        case VK_END:
             return true;
         default:
             return false;

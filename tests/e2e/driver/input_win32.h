@@ -13,7 +13,7 @@ namespace qs::e2e {
 // shares that thread's input state meanwhile, which lets it move the focus and
 // see when the program has taken every event sent before.
 class InputSession {
-public:
+  public:
     explicit InputSession(HWND mainWindow);
     ~InputSession();
     InputSession(const InputSession&) = delete;
@@ -36,7 +36,7 @@ public:
     // Its key messages reach the program like any other key.
     bool waitUntilHandled();
 
-private:
+  private:
     DWORD targetThread_;
     bool attached_;
 };

@@ -40,8 +40,8 @@ std::wstring withUnixLineEnds(const std::wstring& text) {
 std::string toUtf8(const std::wstring& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr,
-                                          nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), bytes, nullptr, nullptr);
     return out;
@@ -79,9 +79,8 @@ bool waitUntil(int timeoutMs, const std::function<bool()>& done) {
 
 bool sendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     DWORD_PTR answer = 0;
-    const LRESULT ok = SendMessageTimeoutW(window, message, wParam, lParam,
-                                           SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMs,
-                                           &answer);
+    const LRESULT ok = SendMessageTimeoutW(
+        window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, kMessageTimeoutMs, &answer);
     if (result) *result = static_cast<LRESULT>(answer);
     return ok != 0;
 }
