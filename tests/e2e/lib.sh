@@ -248,7 +248,7 @@ qs_registry_value() {
     local hex
     hex=$(wine reg query "$QS_PLACEMENT_KEY" /v "$1" 2>/dev/null | tr -d '\r' |
         awk '$2 == "REG_DWORD" { print $3 }')
-    [ -n "$hex" ] && printf '%d\n' "$hex"
+    if [ -n "$hex" ]; then printf '%d\n' "$hex"; fi
 }
 
 # The Windows form of a Unix path (drive Z: is the Unix root).
