@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Damaged settings files are reported and the program goes on: a file that
+# does not start with the data marker shows its message and leaves an empty
+# record (which saves as the empty file), a file cut short is refused with a
+# message, and a good file opened afterwards is applied as usual.
+set -euo pipefail
+. "$(dirname "$0")/../lib.sh"
+e2e_scenario_begin damaged_file
+
+wrong_marker="$E2E_OUT/wrong-marker.qstn"
+e2e_qstn_file write "$wrong_marker" --first "<<## Quillstone 106data ##>>" 40=NoiseON1 45=JA1ABC
+cut_short="$E2E_OUT/cut-short.qstn"
+e2e_qstn_file write "$cut_short" 40=NoiseON1 45=JA1ABC --cut 300
+good="$E2E_OUT/good.qstn"
+e2e_qstn_file write "$good" 50=-60
+
+qs_start
+qs_open "$wrong_marker"
+assert_eq $'Can\'t read this fail.\nPls try to open another file or choice [new file]' \
+    "$(qs dialog-text 5000)" "message for a wrong first string"
+qs dialog-press IDOK
+qs_expect_no_dialog "after the wrong-marker message"
+assert_eq 0 "$(qs checked $QS_NR1)" "NR1 after the wrong-marker file"
+assert_eq 1 "$(qs checked $QS_NR2)" "NR2 after the wrong-marker file"
+emptied="$E2E_OUT/emptied.qstn"
+qs_save_as "$emptied"
+e2e_qstn_file write "$E2E_OUT/expected-empty.qstn"
+cmp "$E2E_OUT/expected-empty.qstn" "$emptied" ||
+    e2e_fail "the record of a wrong-marker file is not empty"
+
+qs_open "$cut_short"
+message=$(qs dialog-text 5000) || e2e_fail "no message for a file cut short"
+echo "message for a file cut short: $message"
+qs dialog-press IDOK
+qs_expect_no_dialog "after the cut-short message"
+
+qs_open "$good"
+qs_expect_no_dialog "opening a good file after damaged ones"
+assert_eq "Threshold -60db" "$(qs text $QS_THRESHOLD_LABEL)" "threshold from the good file"
+assert_eq "RX> " "$(qs text $QS_RECEIVE_WINDOW)" "receive window"
+qs_screenshot after_damaged_files
+qs_close
