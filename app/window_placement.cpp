@@ -12,6 +12,12 @@ FramePlacement readPlacement(const Profile& profile) {
     return placement;
 }
 
+Size frameSizeToFit(Size frame, Size view, Size form) {
+    const int excessWidth = view.width > form.width ? view.width - form.width : 0;
+    const int excessHeight = view.height > form.height ? view.height - form.height : 0;
+    return {frame.width - excessWidth, frame.height - excessHeight};
+}
+
 std::optional<FramePlacement> placementToStore(const ScreenRect& frame) {
     if (frame.top <= 0 || frame.bottom <= 0) return std::nullopt;
     return FramePlacement{frame.left, frame.top, frame.right - frame.left,

@@ -34,6 +34,20 @@ struct ScreenRect {
 
 FramePlacement readPlacement(const Profile& profile);
 
+struct Size {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const Size& other) const {
+        return width == other.width && height == other.height;
+    }
+};
+
+// The frame's size once it has shrunk so that the view is no larger than
+// the form it shows; a view smaller than the form leaves the frame alone
+// (the form scrolls), in each direction on its own.
+Size frameSizeToFit(Size frame, Size view, Size form);
+
 // What to store for the frame's current rectangle: nothing unless both its
 // top and its bottom edge are greater than 0, which leaves out a minimised
 // frame (placed far off the screen).

@@ -31,6 +31,12 @@ void ViewCore::drainUiEvents() {
     });
 }
 
+void ViewCore::onTxSpeedMoved(int position) {
+    keyer_.updateTxSpeed(position);
+    tagSpeed_.forget();
+    document_.setSlot(settings::slot::kTxSpeedPosition, decimalText(position));
+}
+
 bool ViewCore::selectSoundDevice(TextView name) {
     const int index = platform_.soundDeviceCombo.findExactEntry(name);
     if (index < 0) return false;

@@ -135,6 +135,10 @@ public:
     void drainUiEvents();
     void setUiWake(UiEventQueue::Wake wake) { queue_.setWake(std::move(wake)); }
 
+    // The operator moved the transmit speed trackbar (1018): the engine
+    // takes the speed, slot 52 keeps it, and a speed a tag saved is dropped.
+    void onTxSpeedMoved(int position);
+
     // The sound device combo box (1035) changed its selection.
     void onSoundDeviceSelected(int index, TextView text);
     // A device other than the first entry is selected; the capture opens it.
@@ -167,6 +171,7 @@ public:
     tx::TagSpeedMemory& tagSpeedMemory() { return tagSpeed_; }
     settings::OptionEffects& optionEffects() { return options_; }
     settings::SettingsApplication& settingsApplication() { return application_; }
+    const settings::SettingsApplication& settingsApplication() const { return application_; }
     MacroSet& macros() { return macros_; }
     const Text& soundDeviceName() const { return soundDeviceName_; }
 

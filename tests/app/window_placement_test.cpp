@@ -40,5 +40,14 @@ TEST(WindowPlacement, NothingStoredUnlessTopAndBottomArePositive) {
     EXPECT_EQ(readPlacement(profile), (FramePlacement{10, 10, 907, 399}));
 }
 
+// The first initial update shrinks the frame to the form but never grows it.
+TEST(WindowPlacement, FrameShrinksToTheFormButNeverGrows) {
+    const Size form{1085, 375};
+    EXPECT_EQ(frameSizeToFit({1300, 600}, {1284, 470}, form), (Size{1101, 505}));
+    EXPECT_EQ(frameSizeToFit({907, 399}, {891, 280}, form), (Size{907, 399}));
+    EXPECT_EQ(frameSizeToFit({1300, 399}, {1284, 280}, form), (Size{1101, 399}));
+    EXPECT_EQ(frameSizeToFit({1101, 505}, {1085, 375}, form), (Size{1101, 505}));
+}
+
 }  // namespace
 }  // namespace qs::app

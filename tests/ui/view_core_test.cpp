@@ -134,6 +134,18 @@ TEST_F(ViewCoreTest, CapturedTextIsShownOnTheUserInterfaceThread) {
               "caret|format:Received|insert:\r\nRX> |caret|insert:CQ|caret|insert: |threshold -60");
 }
 
+// The transmit speed is the one setting whose change always asks to be
+// saved, even before a document was applied.
+TEST_F(ViewCoreTest, TransmitSpeedTrackbarSetsTheEngineAndTheDocument) {
+    view.tagSpeedMemory().saveBeforeTag(15);
+    view.onTxSpeedMoved(20);
+    EXPECT_EQ(view.keyer().txSpeedIndex(), 20);
+    EXPECT_EQ(slot(52), u"20");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_FALSE(view.tagSpeedMemory().txSpeedChangedByTag());
+    EXPECT_EQ(platform.take(), "tx speed 125/Min");
+}
+
 TEST_F(ViewCoreTest, SoundDeviceChoiceIsStoredByName) {
     view.onSoundDeviceSelected(1, u"USB Audio CODEC");
     EXPECT_TRUE(view.soundDeviceChosen());
