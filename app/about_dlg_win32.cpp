@@ -5,8 +5,8 @@
 namespace qs::app {
 
 void CAboutDlg::DoModal(HWND owner) {
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner,
-                    &dialogProc, 0);
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, &dialogProc,
+                    0);
 }
 
 INT_PTR CALLBACK CAboutDlg::dialogProc(HWND dialog, UINT message, WPARAM w, LPARAM) {

@@ -4,7 +4,9 @@ namespace qs::app {
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
 
 // The program's name: no escapes, quotes only around it.
 size_t takeProgramName(TextView line, std::vector<Text>& arguments) {

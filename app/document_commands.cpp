@@ -13,9 +13,8 @@ DocumentFiles standardDocumentFiles() {
             }};
 }
 
-DocumentCommands::DocumentCommands(settings::SettingsRecord& document,
-                                   RecentFileList& recentFiles, DocumentUi& ui,
-                                   DocumentFiles files)
+DocumentCommands::DocumentCommands(settings::SettingsRecord& document, RecentFileList& recentFiles,
+                                   DocumentUi& ui, DocumentFiles files)
     : document_(document), recentFiles_(recentFiles), ui_(ui), files_(std::move(files)) {}
 
 bool DocumentCommands::newDocument() {

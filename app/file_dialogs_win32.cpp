@@ -9,8 +9,7 @@ namespace qs::app {
 namespace {
 
 // Double-null-terminated pairs of description and pattern.
-constexpr wchar_t kOpenFilter[] =
-    L"Quillstone Files (*.qstn)\0*.qstn\0All Files (*.*)\0*.*\0";
+constexpr wchar_t kOpenFilter[] = L"Quillstone Files (*.qstn)\0*.qstn\0All Files (*.*)\0*.*\0";
 constexpr wchar_t kSaveFilter[] = L"Quillstone Files (*.qstn)\0*.qstn\0";
 constexpr wchar_t kExtension[] = L"qstn";
 constexpr size_t kPathCapacity = 32768;

@@ -15,8 +15,8 @@ namespace qs::app {
 namespace {
 
 constexpr wchar_t kFrameClass[] = L"hWndQuillstone";
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
-                              WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kFrameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr char16_t kReady[] = u"Ready";
 constexpr int kIndicatorWidth = 48;  // CAP, NUM, SCRL
 
@@ -26,10 +26,10 @@ struct ToolbarButton {
     const wchar_t* tip;
 };
 const ToolbarButton kToolbarButtons[] = {
-    {STD_FILENEW, ID_FILE_NEW, L"New"},   {STD_FILEOPEN, ID_FILE_OPEN, L"Open"},
+    {STD_FILENEW, ID_FILE_NEW, L"New"},    {STD_FILEOPEN, ID_FILE_OPEN, L"Open"},
     {STD_FILESAVE, ID_FILE_SAVE, L"Save"}, {-1, 0, nullptr},
-    {STD_CUT, ID_EDIT_CUT, L"Cut"},       {STD_COPY, ID_EDIT_COPY, L"Copy"},
-    {STD_PASTE, ID_EDIT_PASTE, L"Paste"}, {-1, 0, nullptr},
+    {STD_CUT, ID_EDIT_CUT, L"Cut"},        {STD_COPY, ID_EDIT_COPY, L"Copy"},
+    {STD_PASTE, ID_EDIT_PASTE, L"Paste"},  {-1, 0, nullptr},
     {STD_HELP, ID_APP_ABOUT, L"About"},
 };
 
@@ -144,8 +144,9 @@ bool CMainFrame::createBars() {
     toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
                                window_, reinterpret_cast<HMENU>(IDR_MAINFRAME), instance, nullptr);
-    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
-                                 0, 0, 0, 0, window_, nullptr, instance, nullptr);
+    statusBar_ =
+        CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0,
+                        0, 0, window_, nullptr, instance, nullptr);
     if (!toolbar_ || !statusBar_) return false;
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_LOADIMAGES, IDB_STD_SMALL_COLOR,
@@ -204,22 +205,47 @@ void CMainFrame::onCommand(int id) {
         return;
     }
     switch (id) {
-        case ID_FILE_NEW: commands_.newDocument(); return;
-        case ID_FILE_OPEN: commands_.openWithDialog(); return;
-        case ID_FILE_SAVE: commands_.save(); return;
-        case ID_FILE_SAVE_AS: commands_.saveAs(); return;
-        case ID_APP_EXIT: SendMessageW(window_, WM_CLOSE, 0, 0); return;
-        case ID_APP_ABOUT: CAboutDlg().DoModal(window_); return;
+        case ID_FILE_NEW:
+            commands_.newDocument();
+            return;
+        case ID_FILE_OPEN:
+            commands_.openWithDialog();
+            return;
+        case ID_FILE_SAVE:
+            commands_.save();
+            return;
+        case ID_FILE_SAVE_AS:
+            commands_.saveAs();
+            return;
+        case ID_APP_EXIT:
+            SendMessageW(window_, WM_CLOSE, 0, 0);
+            return;
+        case ID_APP_ABOUT:
+            CAboutDlg().DoModal(window_);
+            return;
         case ID_HELP_README:
-        case ID_HELP_MANUAL: openHelpDocument(id); return;
+        case ID_HELP_MANUAL:
+            openHelpDocument(id);
+            return;
         // The edit commands go to the control that has the focus.
-        case ID_EDIT_UNDO: SendMessageW(GetFocus(), WM_UNDO, 0, 0); return;
-        case ID_EDIT_CUT: SendMessageW(GetFocus(), WM_CUT, 0, 0); return;
-        case ID_EDIT_COPY: SendMessageW(GetFocus(), WM_COPY, 0, 0); return;
-        case ID_EDIT_PASTE: SendMessageW(GetFocus(), WM_PASTE, 0, 0); return;
+        case ID_EDIT_UNDO:
+            SendMessageW(GetFocus(), WM_UNDO, 0, 0);
+            return;
+        case ID_EDIT_CUT:
+            SendMessageW(GetFocus(), WM_CUT, 0, 0);
+            return;
+        case ID_EDIT_COPY:
+            SendMessageW(GetFocus(), WM_COPY, 0, 0);
+            return;
+        case ID_EDIT_PASTE:
+            SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+            return;
         case ID_NEXT_PANE:
-        case ID_PREV_PANE: return;  // one pane only
-        default: view_.onMenuCommand(id); return;
+        case ID_PREV_PANE:
+            return;  // one pane only
+        default:
+            view_.onMenuCommand(id);
+            return;
     }
 }
 
@@ -231,8 +257,10 @@ void CMainFrame::onInitMenuPopup(HMENU menu) {
             return;
         }
         if (id < ID_SOUND_RIGHT || id > ID_COMM_COM15) continue;
-        EnableMenuItem(menu, id, MF_BYCOMMAND | (view_.commandEnabled(id) ? MF_ENABLED : MF_GRAYED));
-        CheckMenuItem(menu, id, MF_BYCOMMAND | (view_.commandChecked(id) ? MF_CHECKED : MF_UNCHECKED));
+        EnableMenuItem(menu, id,
+                       MF_BYCOMMAND | (view_.commandEnabled(id) ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(menu, id,
+                      MF_BYCOMMAND | (view_.commandChecked(id) ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
@@ -296,9 +324,12 @@ LRESULT CMainFrame::onNotify(NMHDR& header) {
 SaveAnswer CMainFrame::askToSave(TextView prompt) {
     switch (MessageBoxW(window_, win::wide(prompt).c_str(), L"Quillstone",
                         MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
-        case IDYES: return SaveAnswer::Yes;
-        case IDNO: return SaveAnswer::No;
-        default: return SaveAnswer::Cancel;
+        case IDYES:
+            return SaveAnswer::Yes;
+        case IDNO:
+            return SaveAnswer::No;
+        default:
+            return SaveAnswer::Cancel;
     }
 }
 
@@ -315,7 +346,9 @@ void CMainFrame::showMessage(TextView message) {
     MessageBoxW(window_, win::wide(message).c_str(), L"Quillstone", MB_OK);
 }
 
-void CMainFrame::documentReady() { view_.OnInitialUpdate(); }
+void CMainFrame::documentReady() {
+    view_.OnInitialUpdate();
+}
 
 void CMainFrame::documentRenamed() {
     setFrameTitle(commands_.frameTitle());
@@ -328,9 +361,9 @@ void CMainFrame::shrinkToFit(int formWidth, int formHeight) {
     RECT view{};
     GetWindowRect(window_, &frame);
     GetWindowRect(view_.handle(), &view);
-    const Size fitted = frameSizeToFit({frame.right - frame.left, frame.bottom - frame.top},
-                                       {view.right - view.left, view.bottom - view.top},
-                                       {formWidth, formHeight});
+    const Size fitted =
+        frameSizeToFit({frame.right - frame.left, frame.bottom - frame.top},
+                       {view.right - view.left, view.bottom - view.top}, {formWidth, formHeight});
     SetWindowPos(window_, nullptr, 0, 0, fitted.width, fitted.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -341,7 +374,9 @@ void CMainFrame::storePlacement() {
     app::storePlacement(profile_, {frame.left, frame.top, frame.right, frame.bottom});
 }
 
-void CMainFrame::setFrameTitle(TextView title) { SetWindowTextW(window_, win::wide(title).c_str()); }
+void CMainFrame::setFrameTitle(TextView title) {
+    SetWindowTextW(window_, win::wide(title).c_str());
+}
 
 void CMainFrame::setStatusText(TextView text) {
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(win::wide(text).c_str()));

@@ -1,6 +1,7 @@
 // The application: start-up, the message loop and the end.
 
 #include <windows.h>
+
 #include <commctrl.h>
 #include <ole2.h>
 

@@ -9,7 +9,9 @@ namespace {
 constexpr size_t kMenuPathLength = 30;
 constexpr char16_t kEllipsis[] = u"...";
 
-Text entryName(int index) { return u"File" + decimalText(index + 1); }
+Text entryName(int index) {
+    return u"File" + decimalText(index + 1);
+}
 
 char16_t foldForPath(char16_t c) {
     if (c == u'/') return u'\\';
@@ -17,14 +19,16 @@ char16_t foldForPath(char16_t c) {
     return c;
 }
 
-bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+bool isSeparator(char16_t c) {
+    return c == u'\\' || c == u'/';
+}
 
 // The part that stays in front: "C:\", "\\server\share\" or "\" (empty for a
 // relative path).
 size_t rootLength(TextView path) {
     if (path.size() >= 3 && path[1] == u':' && isSeparator(path[2])) return 3;
     if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
-        size_t end = path.find_first_of(u"\\/", 2);  // after the server
+        size_t end = path.find_first_of(u"\\/", 2);                            // after the server
         if (end != TextView::npos) end = path.find_first_of(u"\\/", end + 1);  // after the share
         return end == TextView::npos ? path.size() : end + 1;
     }

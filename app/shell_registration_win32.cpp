@@ -1,6 +1,7 @@
 #include "app/shell_registration_win32.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <string>

@@ -4,11 +4,11 @@
 
 namespace qs::control {
 
-inline constexpr int kClear = 1000;          // "Clear (Esc)"
-inline constexpr int kQso = 1001;            // "QSO (F6)"
-inline constexpr int kSave = 1002;           // "SAVE (F7)"
-inline constexpr int kRxClear = 1003;        // "RX Clear"
-inline constexpr int kTxClear = 1004;        // "TX Clear"
+inline constexpr int kClear = 1000;            // "Clear (Esc)"
+inline constexpr int kQso = 1001;              // "QSO (F6)"
+inline constexpr int kSave = 1002;             // "SAVE (F7)"
+inline constexpr int kRxClear = 1003;          // "RX Clear"
+inline constexpr int kTxClear = 1004;          // "TX Clear"
 inline constexpr int kFirstMacroLabel = 1005;  // macro 1; macro k is 1004 + k
 inline constexpr int kAutoCqLabel = 1016;      // macro 12
 inline constexpr int kRxSpeedSlider = 1017;
@@ -48,6 +48,8 @@ inline constexpr int kHisQthGroup = 1066;
 inline constexpr int kFirstDecoration = 1100;
 
 inline constexpr int kMacroCount = 12;
-inline constexpr int macroLabel(int macro) { return kFirstMacroLabel - 1 + macro; }
+inline constexpr int macroLabel(int macro) {
+    return kFirstMacroLabel - 1 + macro;
+}
 
 }  // namespace qs::control

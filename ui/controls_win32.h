@@ -4,6 +4,7 @@
 // on Windows, the same code units as qs::Text).
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <string>
@@ -12,11 +13,15 @@
 
 namespace qs::win {
 
-inline std::wstring wide(TextView text) { return std::wstring(text.begin(), text.end()); }
+inline std::wstring wide(TextView text) {
+    return std::wstring(text.begin(), text.end());
+}
 inline Text fromWide(const wchar_t* text, size_t length) {
     return Text(reinterpret_cast<const char16_t*>(text), length);
 }
-inline Text fromWide(const std::wstring& text) { return fromWide(text.data(), text.size()); }
+inline Text fromWide(const std::wstring& text) {
+    return fromWide(text.data(), text.size());
+}
 
 class Window {
 public:

@@ -28,8 +28,12 @@ RECT DisplayCanvas::clientRect() const {
     return rect;
 }
 
-int DisplayCanvas::width() const { return static_cast<int>(clientRect().right); }
-int DisplayCanvas::height() const { return static_cast<int>(clientRect().bottom); }
+int DisplayCanvas::width() const {
+    return static_cast<int>(clientRect().right);
+}
+int DisplayCanvas::height() const {
+    return static_cast<int>(clientRect().bottom);
+}
 
 void DisplayCanvas::fillBlack() {
     HWND control = control_;

@@ -20,7 +20,7 @@ inline constexpr int kComboDropHeight = 180;
 
 enum class ControlKind {
     Button,
-    Label,     // static text
+    Label,  // static text
     CheckBox,
     Edit,      // single line
     TextArea,  // multi-line edit

@@ -4,7 +4,9 @@
 
 namespace qs::ui {
 
-int ScrollAxis::clamped(int wanted) const { return std::clamp(wanted, 0, maxPosition()); }
+int ScrollAxis::clamped(int wanted) const {
+    return std::clamp(wanted, 0, maxPosition());
+}
 
 int ScrollAxis::target(ScrollRequest request, int thumb) const {
     const int page = std::max(clientExtent - kScrollLinePixels, kScrollLinePixels);

@@ -37,9 +37,17 @@ const MacroSet::Macro& MacroSet::at(int macro) const {
     return isMacro(macro) ? macros_[macro - 1] : none;
 }
 
-const Text& MacroSet::text(int macro) const { return at(macro).text; }
-const Text& MacroSet::caption(int macro) const { return at(macro).caption; }
-int MacroSet::colourIndex(int macro) const { return at(macro).colourIndex; }
-std::uint32_t MacroSet::colour(int macro) const { return at(macro).colour; }
+const Text& MacroSet::text(int macro) const {
+    return at(macro).text;
+}
+const Text& MacroSet::caption(int macro) const {
+    return at(macro).caption;
+}
+int MacroSet::colourIndex(int macro) const {
+    return at(macro).colourIndex;
+}
+std::uint32_t MacroSet::colour(int macro) const {
+    return at(macro).colour;
+}
 
 }  // namespace qs::ui

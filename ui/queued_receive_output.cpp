@@ -6,7 +6,9 @@ void QueuedReceiveOutput::appendReceived(TextView text) {
     queue_.pushText(UiEventKind::ReceivedText, text);
 }
 
-void QueuedReceiveOutput::appendWordSpace() { queue_.push(UiEventKind::ReceivedWordSpace, 0); }
+void QueuedReceiveOutput::appendWordSpace() {
+    queue_.push(UiEventKind::ReceivedWordSpace, 0);
+}
 
 void QueuedReceiveOutput::showRxSpeed(int charsPerMinute) {
     queue_.push(UiEventKind::RxSpeed, charsPerMinute);
@@ -20,7 +22,9 @@ void QueuedReceiveOutput::showThreshold(int thresholdDb) {
     queue_.push(UiEventKind::Threshold, thresholdDb);
 }
 
-void QueuedReceiveOutput::showTone(int toneBin) { queue_.push(UiEventKind::Tone, toneBin); }
+void QueuedReceiveOutput::showTone(int toneBin) {
+    queue_.push(UiEventKind::Tone, toneBin);
+}
 
 void deliverUiEvent(const UiEvent& event, rx::DecodedTextSink& text,
                     rx::ReceiveIndicators& indicators) {

@@ -37,10 +37,20 @@ const settings::AudioCapture& CQuillstoneView::capture() const {
     return absentCapture_;
 }
 
-int CQuillstoneView::channel() const { return capture().channel(); }
-bool CQuillstoneView::captureRunning() const { return capture().captureRunning(); }
-int CQuillstoneView::setUp(int channel) { return capture().setUp(channel); }
-bool CQuillstoneView::deviceOpened() const { return capture().deviceOpened(); }
-void CQuillstoneView::start() { capture().start(); }
+int CQuillstoneView::channel() const {
+    return capture().channel();
+}
+bool CQuillstoneView::captureRunning() const {
+    return capture().captureRunning();
+}
+int CQuillstoneView::setUp(int channel) {
+    return capture().setUp(channel);
+}
+bool CQuillstoneView::deviceOpened() const {
+    return capture().deviceOpened();
+}
+void CQuillstoneView::start() {
+    capture().start();
+}
 
 }  // namespace qs::ui

@@ -2,6 +2,7 @@
 // notifications they send, forwarded to the core.
 
 #include <windows.h>
+
 #include <richedit.h>
 
 #include "ui/control_ids.h"
@@ -124,10 +125,9 @@ void CQuillstoneView::createFonts() {
     formFont_ = createFont({L"Meiryo UI", L"Segoe UI", L"Tahoma"}, kFormFontPoints, dpiScaleY_,
                            VARIABLE_PITCH | FF_SWISS);
     for (size_t i = 0; i < textBoxFonts_.size(); ++i) {
-        textBoxFonts_[i] =
-            createFont({L"MS Gothic", L"Consolas", L"Courier New", L"Liberation Mono",
-                        L"DejaVu Sans Mono"},
-                       kTextBoxPoints[i], dpiScaleY_, FIXED_PITCH | FF_MODERN);
+        textBoxFonts_[i] = createFont(
+            {L"MS Gothic", L"Consolas", L"Courier New", L"Liberation Mono", L"DejaVu Sans Mono"},
+            kTextBoxPoints[i], dpiScaleY_, FIXED_PITCH | FF_MODERN);
     }
 }
 

@@ -2,6 +2,7 @@
 // and the view's menu commands.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "rx/receive_labels.h"
@@ -40,7 +41,9 @@ size_t formatIndex(rx::TextFormat format) {
 }  // namespace
 
 // Keyboard commands come with the keying engine; every key goes on.
-bool CQuillstoneView::preTranslateKey(MSG&) { return false; }
+bool CQuillstoneView::preTranslateKey(MSG&) {
+    return false;
+}
 
 bool CQuillstoneView::onMenuCommand(int commandId) {
     switch (commandId) {
@@ -84,8 +87,8 @@ bool CQuillstoneView::commandChecked(int commandId) const {
 void CQuillstoneView::moveCaretToEnd() {
     const win::Window box(item(control::kReceiveWindow));
     GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const LONG end = static_cast<LONG>(box.send(EM_GETTEXTLENGTHEX,
-                                                reinterpret_cast<WPARAM>(&length), 0));
+    const LONG end =
+        static_cast<LONG>(box.send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
     CHARRANGE caret{end, end};
     box.send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
 }
@@ -170,19 +173,25 @@ void CQuillstoneView::selectEntry(int index) {
 }
 
 // The Logger32 link is not built yet: it is never connected.
-bool CQuillstoneView::logger32Connected() const { return false; }
+bool CQuillstoneView::logger32Connected() const {
+    return false;
+}
 
 void CQuillstoneView::startLogger32Search() {
     SetTimer(window_, kLogger32Timer, kLogger32SearchMs, nullptr);
 }
 
-void CQuillstoneView::stopLogger32Search() { KillTimer(window_, kLogger32Timer); }
+void CQuillstoneView::stopLogger32Search() {
+    KillTimer(window_, kLogger32Timer);
+}
 
 void CQuillstoneView::setTxSpeedPosition(int position) {
     win::Trackbar(item(control::kTxSpeedSlider)).setPosition(position);
 }
 
-void CQuillstoneView::focusTxSpeedControl() { SetFocus(item(control::kTxSpeedSlider)); }
+void CQuillstoneView::focusTxSpeedControl() {
+    SetFocus(item(control::kTxSpeedSlider));
+}
 
 void CQuillstoneView::showMessage(TextView text) {
     MessageBoxW(frame_.frameHandle(), win::wide(text).c_str(), L"Quillstone", MB_OK);
@@ -192,21 +201,29 @@ void CQuillstoneView::setInputGainPosition(int position) {
     win::Trackbar(item(control::kInputGainSlider)).setPosition(position);
 }
 
-void CQuillstoneView::focusTransmitEdit() { SetFocus(item(control::kTransmitBox)); }
+void CQuillstoneView::focusTransmitEdit() {
+    SetFocus(item(control::kTransmitBox));
+}
 
 void CQuillstoneView::setPortLabel(TextView text) {
     win::Window(item(control::kPortLabel)).setText(text);
 }
 
-void CQuillstoneView::refreshWindowTitle() { tx::refreshWindowTitle(*this); }
+void CQuillstoneView::refreshWindowTitle() {
+    tx::refreshWindowTitle(*this);
+}
 
 void CQuillstoneView::setTxSpeedLabel(TextView text) {
     win::Window(item(control::kTxSpeedLabel)).setText(text);
 }
 
-void CQuillstoneView::setTxEditChecked(bool checked) { setChecked(control::kTxEditHold, checked); }
+void CQuillstoneView::setTxEditChecked(bool checked) {
+    setChecked(control::kTxEditHold, checked);
+}
 
-void CQuillstoneView::stopAutoCq() { win::Window(item(control::kAutoCqLabel)).enable(true); }
+void CQuillstoneView::stopAutoCq() {
+    win::Window(item(control::kAutoCqLabel)).enable(true);
+}
 
 Text CQuillstoneView::myCall() const {
     return core_.settingsApplication().stationData().myCall;
@@ -220,16 +237,22 @@ Text CQuillstoneView::documentTag() const {
     return core_.settingsApplication().documentTag();
 }
 
-bool CQuillstoneView::hamLogWindowFound() { return FindWindowW(kHamLogClass, nullptr) != nullptr; }
+bool CQuillstoneView::hamLogWindowFound() {
+    return FindWindowW(kHamLogClass, nullptr) != nullptr;
+}
 
 bool CQuillstoneView::findLogger32Window() {
     logger32Window_ = FindWindowW(nullptr, kLogger32Title);
     return logger32Window_ != nullptr;
 }
 
-void CQuillstoneView::restartLogger32Poll() { startLogger32Search(); }
+void CQuillstoneView::restartLogger32Poll() {
+    startLogger32Search();
+}
 
-void CQuillstoneView::setWindowTitle(TextView title) { frame_.setFrameTitle(title); }
+void CQuillstoneView::setWindowTitle(TextView title) {
+    frame_.setFrameTitle(title);
+}
 
 int CQuillstoneView::TagTarget::txSpeedPosition() const {
     return win::Trackbar(view_.item(control::kTxSpeedSlider)).position();
@@ -248,7 +271,9 @@ void CQuillstoneView::TagTarget::clearHisCall() {
     win::Window(view_.item(control::kHisCall)).setText(u"");
 }
 
-void CQuillstoneView::TagTarget::armCallCapture() { view_.core_.receiveText().armCallCapture(); }
+void CQuillstoneView::TagTarget::armCallCapture() {
+    view_.core_.receiveText().armCallCapture();
+}
 
 void CQuillstoneView::TagTarget::setHisCallGroupCaption(TextView caption) {
     win::Window(view_.item(control::kHisCallGroup)).setText(caption);

@@ -1,6 +1,7 @@
 // The view's initial updates, its one-time setup and its shutdown steps.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "ui/control_ids.h"
@@ -114,7 +115,9 @@ void CQuillstoneView::setUpInputVolume() {
     volume.setSelection(kDefaultInputVolume, kDefaultInputVolume);
 }
 
-void CQuillstoneView::onDestroy() { core_.onDestroy(); }
+void CQuillstoneView::onDestroy() {
+    core_.onDestroy();
+}
 
 void CQuillstoneView::emptyReceiveWindow() {
     const win::Window box(item(control::kReceiveWindow));
@@ -130,7 +133,9 @@ void CQuillstoneView::copyReceivedTextAndOpenWordPad() {
                   SW_SHOWNORMAL);
 }
 
-void CQuillstoneView::storeFramePlacement() { frame_.storePlacement(); }
+void CQuillstoneView::storeFramePlacement() {
+    frame_.storePlacement();
+}
 
 // The keying timer (57 ms, 1 ms resolution, the engine's tick) is not built
 // yet: the engine gets no ticks, so there is nothing to start or stop.

@@ -33,9 +33,10 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
       hisCallEdit_(std::make_unique<HisCallEdit>()),
       transmitEdit_(std::make_unique<TransmitEdit>()),
       tagTarget_(std::make_unique<TagTarget>(*this)),
-      core_({*this, *this, *this, *this, *this, *hisCallEdit_, levelCanvas_, spectrumCanvas_,
-             *this, *this, *this, *this, *this, *this, *this, serialDevice_, usbLibrary_,
-             keyerTimer_, *transmitEdit_, hamLog_, *this, *tagTarget_, clock_},
+      core_({*this,          *this,           *this, *this,         *this,       *hisCallEdit_,
+             levelCanvas_,   spectrumCanvas_, *this, *this,         *this,       *this,
+             *this,          *this,           *this, serialDevice_, usbLibrary_, keyerTimer_,
+             *transmitEdit_, hamLog_,         *this, *tagTarget_,   clock_},
             document) {}
 
 CQuillstoneView::~CQuillstoneView() {
@@ -51,8 +52,8 @@ bool CQuillstoneView::create(HWND parent) {
     dpiScaleX_ = measureDpiScale(LOGPIXELSX);
     dpiScaleY_ = measureDpiScale(LOGPIXELSY);
     createFonts();
-    if (!CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                         parent, nullptr, instance, this)) {
+    if (!CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
+                         instance, this)) {
         return false;
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
@@ -63,7 +64,8 @@ bool CQuillstoneView::create(HWND parent) {
 
 LRESULT CALLBACK CQuillstoneView::windowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        auto* view = static_cast<CQuillstoneView*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        auto* view =
+            static_cast<CQuillstoneView*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
         view->window_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
     }
@@ -170,15 +172,30 @@ void CQuillstoneView::onScroll(int bar, int code) {
     GetScrollInfo(window_, bar, &info);
     ScrollRequest request;
     switch (code) {
-        case SB_LINEUP: request = ScrollRequest::LineBack; break;
-        case SB_LINEDOWN: request = ScrollRequest::LineForward; break;
-        case SB_PAGEUP: request = ScrollRequest::PageBack; break;
-        case SB_PAGEDOWN: request = ScrollRequest::PageForward; break;
-        case SB_TOP: request = ScrollRequest::ToStart; break;
-        case SB_BOTTOM: request = ScrollRequest::ToEnd; break;
+        case SB_LINEUP:
+            request = ScrollRequest::LineBack;
+            break;
+        case SB_LINEDOWN:
+            request = ScrollRequest::LineForward;
+            break;
+        case SB_PAGEUP:
+            request = ScrollRequest::PageBack;
+            break;
+        case SB_PAGEDOWN:
+            request = ScrollRequest::PageForward;
+            break;
+        case SB_TOP:
+            request = ScrollRequest::ToStart;
+            break;
+        case SB_BOTTOM:
+            request = ScrollRequest::ToEnd;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: request = ScrollRequest::ToThumb; break;
-        default: return;
+        case SB_THUMBPOSITION:
+            request = ScrollRequest::ToThumb;
+            break;
+        default:
+            return;
     }
     const int target = axis.target(request, info.nTrackPos);
     if (bar == SB_HORZ) {

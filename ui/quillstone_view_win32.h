@@ -11,6 +11,7 @@
 // audio capture plugs in).
 
 #include <windows.h>
+
 #include <richedit.h>
 
 #include <array>

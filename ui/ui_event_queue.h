@@ -18,11 +18,11 @@
 namespace qs::ui {
 
 enum class UiEventKind {
-    RxSpeed,          // value: characters per minute
-    RxSpeedSlider,    // value: speed index
-    Threshold,        // value: dB
-    Tone,             // value: tone bin
-    ReceivedText,     // text: decoded text
+    RxSpeed,        // value: characters per minute
+    RxSpeedSlider,  // value: speed index
+    Threshold,      // value: dB
+    Tone,           // value: tone bin
+    ReceivedText,   // text: decoded text
     ReceivedWordSpace,
 };
 

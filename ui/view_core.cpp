@@ -11,8 +11,8 @@ ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& docum
       document_(document),
       qsoLog_(platform.receiveWindowText, platform.clock),
       receiveText_(platform.receiveWindow, receive_, platform.hisCall, qsoLog_),
-      chain_(receive_, {queuedOutput_, queuedOutput_, platform.levelCanvas,
-                        platform.spectrumCanvas}),
+      chain_(receive_,
+             {queuedOutput_, queuedOutput_, platform.levelCanvas, platform.spectrumCanvas}),
       macros_(platform.macroLabels),
       controlTags_(platform.tagTarget, receive_, tagSpeed_),
       keyingPort_(platform.serial, platform.usb, platform.portView, document),
@@ -74,11 +74,19 @@ bool ViewCore::onLeftClick(int formX, int formY) {
     return controls_.onLeftClick(formX, formY, formScale());
 }
 
-void ViewCore::setTextBoxFont(settings::TextBoxFont size) { platform_.host.setTextBoxFont(size); }
+void ViewCore::setTextBoxFont(settings::TextBoxFont size) {
+    platform_.host.setTextBoxFont(size);
+}
 
-void ViewCore::resetToneCandidate() { chain_.toneDetector().resetToneCandidate(); }
-void ViewCore::resetLevelRange() { chain_.keyDetector().requestLevelRangeReset(); }
-void ViewCore::resetDecoder() { chain_.decoder().requestReset(); }
+void ViewCore::resetToneCandidate() {
+    chain_.toneDetector().resetToneCandidate();
+}
+void ViewCore::resetLevelRange() {
+    chain_.keyDetector().requestLevelRangeReset();
+}
+void ViewCore::resetDecoder() {
+    chain_.decoder().requestReset();
+}
 
 rx::SendWeights ViewCore::sendWeights() const {
     const tx::KeyingWeights weights = keyer_.weights();
@@ -93,13 +101,25 @@ void ViewCore::setTxSpeedIndex(int speedIndex) {
     tagSpeed_.forget();
 }
 
-rx::WriterState ViewCore::writerState() const { return receiveText_.writerState(); }
-void ViewCore::setWriterState(rx::WriterState state) { receiveText_.setWriterState(state); }
+rx::WriterState ViewCore::writerState() const {
+    return receiveText_.writerState();
+}
+void ViewCore::setWriterState(rx::WriterState state) {
+    receiveText_.setWriterState(state);
+}
 
-bool ViewCore::qsoLogOn() const { return qsoLog_.qsoLogOn(); }
-void ViewCore::logBeforeTxPrompt() { qsoLog_.logBeforeTxPrompt(); }
+bool ViewCore::qsoLogOn() const {
+    return qsoLog_.qsoLogOn();
+}
+void ViewCore::logBeforeTxPrompt() {
+    qsoLog_.logBeforeTxPrompt();
+}
 
-void ViewCore::clearSampleBlock() { chain_.clearSampleBlock(); }
-void ViewCore::requestDecoderMarkReset() { chain_.decoder().requestMarkReset(); }
+void ViewCore::clearSampleBlock() {
+    chain_.clearSampleBlock();
+}
+void ViewCore::requestDecoderMarkReset() {
+    chain_.decoder().requestMarkReset();
+}
 
 }  // namespace qs::ui

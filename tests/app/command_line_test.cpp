@@ -8,10 +8,10 @@ namespace {
 using Arguments = std::vector<Text>;
 
 TEST(CommandLine, ShellOpenOfAQuotedPathWithBlanks) {
-    const Text line = u"\"C:\\Program Files\\Quillstone\\Quillstone.exe\" \"C:\\My Files\\contest.qstn\"";
-    EXPECT_EQ(splitCommandLine(line),
-              (Arguments{u"C:\\Program Files\\Quillstone\\Quillstone.exe",
-                         u"C:\\My Files\\contest.qstn"}));
+    const Text line =
+        u"\"C:\\Program Files\\Quillstone\\Quillstone.exe\" \"C:\\My Files\\contest.qstn\"";
+    EXPECT_EQ(splitCommandLine(line), (Arguments{u"C:\\Program Files\\Quillstone\\Quillstone.exe",
+                                                 u"C:\\My Files\\contest.qstn"}));
     EXPECT_EQ(documentFromCommandLine(line), u"C:\\My Files\\contest.qstn");
 }
 

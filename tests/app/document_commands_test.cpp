@@ -216,8 +216,7 @@ TEST(FileAssociation, OpensTheDocumentTypeWithTheProgram) {
     const std::vector<ClassesValue> values = fileAssociation(u"C:\\Q S\\Quillstone.exe");
     const ClassesValue expected[] = {
         {u".qstn", u"", u"Quillstone.Document"},
-        {u"Quillstone.Document\\shell\\open\\command", u"",
-         u"\"C:\\Q S\\Quillstone.exe\" \"%1\""},
+        {u"Quillstone.Document\\shell\\open\\command", u"", u"\"C:\\Q S\\Quillstone.exe\" \"%1\""},
     };
     for (const ClassesValue& value : expected) {
         EXPECT_NE(std::find(values.begin(), values.end(), value), values.end())

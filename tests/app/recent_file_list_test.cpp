@@ -14,7 +14,8 @@ TEST(RecentFileList, LatestFirstSameFileOnceAtMostFour) {
     for (const char16_t* path : {u"C:\\a.qstn", u"C:\\b.qstn", u"C:\\c.qstn", u"C:\\d.qstn"}) {
         list.add(path);
     }
-    EXPECT_EQ(list.entries(), (Entries{u"C:\\d.qstn", u"C:\\c.qstn", u"C:\\b.qstn", u"C:\\a.qstn"}));
+    EXPECT_EQ(list.entries(),
+              (Entries{u"C:\\d.qstn", u"C:\\c.qstn", u"C:\\b.qstn", u"C:\\a.qstn"}));
 
     list.add(u"c:/B.QSTN");  // the same file written differently moves up
     EXPECT_EQ(list.entries(), (Entries{u"c:/B.QSTN", u"C:\\d.qstn", u"C:\\c.qstn", u"C:\\a.qstn"}));
@@ -47,8 +48,9 @@ TEST(RecentFileList, KeptInTheProfileAsFile1ToFile4) {
 TEST(RecentFileList, MenuCaptionsNumberShortenAndEscape) {
     EXPECT_EQ(RecentFileList::menuCaption(0, u"C:\\Radio\\contest.qstn"),
               u"&1 C:\\Radio\\contest.qstn");
-    EXPECT_EQ(RecentFileList::menuCaption(3, u"C:\\Users\\Operator\\Documents\\Quillstone\\contest.qstn"),
-              u"&4 C:\\...\\Quillstone\\contest.qstn");
+    EXPECT_EQ(
+        RecentFileList::menuCaption(3, u"C:\\Users\\Operator\\Documents\\Quillstone\\contest.qstn"),
+        u"&4 C:\\...\\Quillstone\\contest.qstn");
     EXPECT_EQ(RecentFileList::menuCaption(1, u"C:\\Q&A\\Field & Sea\\day.qstn"),
               u"&2 C:\\Q&&A\\Field && Sea\\day.qstn");
 }

@@ -49,10 +49,9 @@ public:
     qs::test::FakeClock clock;
 
     ViewPlatform platform() {
-        return {*this,       *this,       *this,        *this,       *this,      hisCall,
-                levelCanvas, spectrumCanvas, *this,     *this,       *this,      *this,
-                *this,       *this,       *this,        *this,       *this,      *this,
-                transmitBox, *this,       *this,        *this,       clock};
+        return {*this, *this, *this,       *this, *this, hisCall, levelCanvas, spectrumCanvas,
+                *this, *this, *this,       *this, *this, *this,   *this,       *this,
+                *this, *this, transmitBox, *this, *this, *this,   clock};
     }
 
     // The log since the last take, as the receive window keeps it.
@@ -75,7 +74,9 @@ public:
 
     Text allText() const override { return text(); }
 
-    void setChecked(int id, bool on) override { record("check " + num(id) + (on ? " on" : " off")); }
+    void setChecked(int id, bool on) override {
+        record("check " + num(id) + (on ? " on" : " off"));
+    }
     void showScale(bool upper) override { record(upper ? "upper scale" : "lower scale"); }
     Text rxSpeedLabel() const override { return u"100/Min"; }
     void returnFocusToTransmitBox() override { record("focus tx"); }

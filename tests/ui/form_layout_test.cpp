@@ -39,10 +39,9 @@ TEST(FormLayout, EveryControlOnceWithinTheForm) {
             << describe(control);
     }
     // The controls the other parts of the terminal address by id.
-    for (int id : {1000, 1001, 1002, 1003, 1004, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
-                   1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035,
-                   1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1062, 1063, 1065,
-                   1066}) {
+    for (int id : {1000, 1001, 1002, 1003, 1004, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024,
+                   1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037,
+                   1038, 1039, 1040, 1041, 1042, 1043, 1044, 1062, 1063, 1065, 1066}) {
         EXPECT_EQ(ids.count(id), 1u) << id;
     }
     for (int macro = 1; macro <= control::kMacroCount; ++macro) {
@@ -52,16 +51,24 @@ TEST(FormLayout, EveryControlOnceWithinTheForm) {
 
 TEST(FormLayout, CaptionsTheOperatorAndTheCoreRelyOn) {
     const std::pair<int, const char16_t*> captions[] = {
-        {control::kClear, u"Clear (Esc)"},      {control::kQso, u"QSO (F6)"},
-        {control::kSave, u"SAVE (F7)"},         {control::kRxClear, u"RX Clear"},
-        {control::kTxClear, u"TX Clear"},       {control::kTxEditHold, u"TX Edit (F9)"},
-        {control::kNoiseReduction1, u"NR1"},    {control::kNoiseReduction2, u"NR2"},
-        {control::kQrmFilter, u"QRM"},          {control::kRxEqualsTx, u"RX=TX"},
-        {control::kHisCallGroup, u"HisCall (F1)"}, {control::kHisQthGroup, u"HisQTH (F3)"},
-        {control::kThresholdLabel, u"Threshold -45db"}, {control::kToneLabel, u"603Hz"},
+        {control::kClear, u"Clear (Esc)"},
+        {control::kQso, u"QSO (F6)"},
+        {control::kSave, u"SAVE (F7)"},
+        {control::kRxClear, u"RX Clear"},
+        {control::kTxClear, u"TX Clear"},
+        {control::kTxEditHold, u"TX Edit (F9)"},
+        {control::kNoiseReduction1, u"NR1"},
+        {control::kNoiseReduction2, u"NR2"},
+        {control::kQrmFilter, u"QRM"},
+        {control::kRxEqualsTx, u"RX=TX"},
+        {control::kHisCallGroup, u"HisCall (F1)"},
+        {control::kHisQthGroup, u"HisQTH (F3)"},
+        {control::kThresholdLabel, u"Threshold -45db"},
+        {control::kToneLabel, u"603Hz"},
         {control::kLowerScaleLabel, u"172 258 345 431 517 603 689 775"},
         {control::kUpperScaleLabel, u"345 431 517 603 689 775 861 948"},
-        {control::kFirstMacroLabel, u"macro1"}, {control::macroLabel(11), u"macro11"},
+        {control::kFirstMacroLabel, u"macro1"},
+        {control::macroLabel(11), u"macro11"},
         {control::kAutoCqLabel, u"Auto CQ"},
     };
     for (const auto& [id, caption] : captions) {
@@ -163,13 +170,14 @@ TEST(FormLayout, NoControlsOverlap) {
                 const FormRect ra = scaleRect(a.rect, scale, scale);
                 const FormRect rb = scaleRect(b.rect, scale, scale);
                 if (!ra.overlaps(rb)) continue;
-                if (a.id == control::kLowerScaleLabel && b.id == control::kUpperScaleLabel) continue;
+                if (a.id == control::kLowerScaleLabel && b.id == control::kUpperScaleLabel)
+                    continue;
                 const bool framed = (a.kind == ControlKind::GroupBox && ra.contains(rb) &&
                                      b.kind != ControlKind::GroupBox) ||
                                     (b.kind == ControlKind::GroupBox && rb.contains(ra) &&
                                      a.kind != ControlKind::GroupBox);
-                EXPECT_TRUE(framed) << describe(a) << " overlaps " << describe(b) << " at "
-                                    << scale;
+                EXPECT_TRUE(framed)
+                    << describe(a) << " overlaps " << describe(b) << " at " << scale;
             }
         }
     }

@@ -136,8 +136,7 @@ TEST(QueuedReceiveOutput, DeliversTextAndIndicatorsInOrder) {
     output.appendReceived(u"DE");
     EXPECT_EQ(log, "");
     queue.drain([&](const UiEvent& event) { deliverUiEvent(event, text, indicators); });
-    EXPECT_EQ(log,
-              "text CQ;speed 100;slider 15;space;threshold -60;tone 30;text DE;");
+    EXPECT_EQ(log, "text CQ;speed 100;slider 15;space;threshold -60;tone 30;text DE;");
 }
 
 }  // namespace

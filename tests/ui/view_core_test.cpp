@@ -14,7 +14,9 @@ namespace {
 
 class ViewCoreTest : public ::testing::Test {
 protected:
-    ViewCoreTest() { view.setUiWake([this] { ++wakes; }); }
+    ViewCoreTest() {
+        view.setUiWake([this] { ++wakes; });
+    }
 
     void setSlot(int slot, const char16_t* value) { document.SetSlot(value, slot); }
     Text slot(int index) const {
@@ -172,8 +174,8 @@ TEST_F(ViewCoreTest, ShutdownRunsInItsFixedOrder) {
     EXPECT_EQ(platform.take(),
               "copy rx|placement|capture stop flag|timer stop|capture stop|close port");
     EXPECT_FALSE(view.receiveSettings().rxEnabled);
-    const std::string logged = settings::test::readFileBytes(
-        std::filesystem::path(view.qsoLog().qsoLogPath()));
+    const std::string logged =
+        settings::test::readFileBytes(std::filesystem::path(view.qsoLog().qsoLogPath()));
     EXPECT_NE(logged.find("CQ DE JA1ABC"), std::string::npos) << logged;
 }
 
