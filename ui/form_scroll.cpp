@@ -29,4 +29,16 @@ int ScrollAxis::target(ScrollRequest request, int thumb) const {
     return position;
 }
 
+ScrollLayout scrollLayout(int windowWidth, int windowHeight, int formWidth, int formHeight,
+                          int verticalBarWidth, int horizontalBarHeight) {
+    ScrollLayout layout{windowWidth, windowHeight};
+    for (int pass = 0; pass < 2; ++pass) {
+        layout.horizontalBar = layout.clientWidth < formWidth;
+        layout.verticalBar = layout.clientHeight < formHeight;
+        layout.clientWidth = windowWidth - (layout.verticalBar ? verticalBarWidth : 0);
+        layout.clientHeight = windowHeight - (layout.horizontalBar ? horizontalBarHeight : 0);
+    }
+    return layout;
+}
+
 }  // namespace qs::ui

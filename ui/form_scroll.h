@@ -31,4 +31,17 @@ struct ScrollAxis {
 
 inline constexpr int kScrollLinePixels = 20;
 
+// The client area of a window of a given outer size once it shows the
+// scroll bars the form needs: a bar takes room from the other direction,
+// which may then need its own bar too.
+struct ScrollLayout {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool horizontalBar = false;
+    bool verticalBar = false;
+};
+
+ScrollLayout scrollLayout(int windowWidth, int windowHeight, int formWidth, int formHeight,
+                          int verticalBarWidth, int horizontalBarHeight);
+
 }  // namespace qs::ui

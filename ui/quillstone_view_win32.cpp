@@ -140,13 +140,20 @@ double CQuillstoneView::measureDpiScale(int axis) const {
     return dotsPerInch / 96.0;
 }
 
-// The form keeps its size; a client area smaller than the form scrolls it.
+// The form keeps its size; a view smaller than the form scrolls it. The
+// bars are decided from the view's outer size, so that bars shown while the
+// view was small do not stay once it is large enough.
 void CQuillstoneView::onSize(int clientWidth, int clientHeight) {
     core_.onSize(clientWidth, clientHeight);
+    RECT outer{};
+    GetWindowRect(window_, &outer);
     scrollX_.formExtent = scaleCoordinate(kFormDesignWidth, dpiScaleX_);
     scrollY_.formExtent = scaleCoordinate(kFormDesignHeight, dpiScaleY_);
-    scrollX_.clientExtent = clientWidth;
-    scrollY_.clientExtent = clientHeight;
+    const ScrollLayout bars = scrollLayout(
+        outer.right - outer.left, outer.bottom - outer.top, scrollX_.formExtent,
+        scrollY_.formExtent, GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL));
+    scrollX_.clientExtent = bars.clientWidth;
+    scrollY_.clientExtent = bars.clientHeight;
     scrollTo(scrollX_.clamped(scrollX_.position), scrollY_.clamped(scrollY_.position));
     updateScrollBars();
 }

@@ -30,5 +30,28 @@ TEST(FormScroll, RequestsStayWithinTheForm) {
     EXPECT_EQ(axis.target(ScrollRequest::ToThumb, 400), 95);
 }
 
+// A window exactly the form's size shows no bars; one pixel less in one
+// direction brings a bar that takes room from the other, which then needs a
+// bar too.
+TEST(FormScroll, BarsAppearOnlyWhereTheFormDoesNotFit) {
+    const ScrollLayout exact = scrollLayout(1085, 375, 1085, 375, 17, 17);
+    EXPECT_FALSE(exact.horizontalBar || exact.verticalBar);
+    EXPECT_EQ(exact.clientWidth, 1085);
+
+    const ScrollLayout narrow = scrollLayout(1084, 375, 1085, 375, 17, 17);
+    EXPECT_TRUE(narrow.horizontalBar && narrow.verticalBar);
+    EXPECT_EQ(narrow.clientWidth, 1067);
+    EXPECT_EQ(narrow.clientHeight, 358);
+
+    const ScrollLayout roomy = scrollLayout(1084, 400, 1085, 375, 17, 17);
+    EXPECT_TRUE(roomy.horizontalBar);
+    EXPECT_FALSE(roomy.verticalBar);
+    EXPECT_EQ(roomy.clientHeight, 383);
+
+    const ScrollLayout small = scrollLayout(891, 280, 1085, 375, 17, 17);
+    EXPECT_TRUE(small.horizontalBar && small.verticalBar);
+    EXPECT_EQ(small.clientWidth, 874);
+}
+
 }  // namespace
 }  // namespace qs::ui
