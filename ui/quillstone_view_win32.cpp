@@ -33,11 +33,37 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
       hisCallEdit_(std::make_unique<HisCallEdit>()),
       transmitEdit_(std::make_unique<TransmitEdit>()),
       tagTarget_(std::make_unique<TagTarget>(*this)),
-      core_({*this,          *this,           *this, *this,         *this,       *hisCallEdit_,
-             levelCanvas_,   spectrumCanvas_, *this, *this,         *this,       *this,
-             *this,          *this,           *this, serialDevice_, usbLibrary_, keyerTimer_,
-             *transmitEdit_, hamLog_,         *this, *tagTarget_,   clock_},
-            document) {}
+      core_(platform(), document) {}
+
+// The view itself implements most of the core's platform interfaces; the
+// rest are members. Everything referred to here exists before core_.
+ViewPlatform CQuillstoneView::platform() {
+    return {
+        *this,             // host
+        *this,             // receiveWindow
+        *this,             // receiveWindowText
+        *this,             // receiveForm
+        *this,             // indicators
+        *hisCallEdit_,     // hisCall
+        levelCanvas_,      // levelCanvas
+        spectrumCanvas_,   // spectrumCanvas
+        *this,             // macroLabels
+        *this,             // soundDeviceCombo
+        *this,             // capture
+        *this,             // loggingProgram
+        *this,             // txSpeed
+        *this,             // form
+        *this,             // portView
+        serialDevice_,     // serial
+        usbLibrary_,       // usb
+        keyerTimer_,       // keyerTimer
+        *transmitEdit_,    // transmitBox
+        hamLog_,           // hamLog
+        *this,             // keyerView
+        *tagTarget_,       // tagTarget
+        clock_,            // clock
+    };
+}
 
 CQuillstoneView::~CQuillstoneView() {
     for (HFONT font : textBoxFonts_) {

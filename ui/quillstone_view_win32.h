@@ -94,6 +94,7 @@ private:
     class TransmitEdit;
     class TagTarget;
 
+    ViewPlatform platform();
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handleMessage(UINT message, WPARAM w, LPARAM l);
 
