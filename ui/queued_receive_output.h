@@ -1,0 +1,33 @@
+#pragma once
+// The receive path's outputs as seen from the capture thread: decoded text
+// and the values the form shows, queued for the user-interface thread. There
+// deliverUiEvent hands each one to the receive window's writer and to the
+// form's indicators, in the order the capture thread produced them.
+
+#include "rx/decoded_text_sink.h"
+#include "rx/receive_indicators.h"
+#include "ui/ui_event_queue.h"
+
+namespace qs::ui {
+
+class QueuedReceiveOutput : public rx::DecodedTextSink, public rx::ReceiveIndicators {
+public:
+    explicit QueuedReceiveOutput(UiEventQueue& queue) : queue_(queue) {}
+
+    void appendReceived(TextView text) override;
+    void appendWordSpace() override;
+
+    void showRxSpeed(int charsPerMinute) override;
+    void moveRxSpeedSlider(int speedIndex) override;
+    void showThreshold(int thresholdDb) override;
+    void showTone(int toneBin) override;
+
+private:
+    UiEventQueue& queue_;
+};
+
+// User-interface thread: carries out one queued event.
+void deliverUiEvent(const UiEvent& event, rx::DecodedTextSink& text,
+                    rx::ReceiveIndicators& indicators);
+
+}  // namespace qs::ui

@@ -1,0 +1,282 @@
+// What the core calls: the view's platform interfaces over its controls,
+// and the view's menu commands.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "rx/receive_labels.h"
+#include "ui/control_ids.h"
+#include "ui/controls_win32.h"
+#include "ui/quillstone_view_win32.h"
+#include "ui/view_fields_win32.h"
+
+namespace qs::ui {
+
+namespace {
+
+constexpr UINT_PTR kLogger32Timer = 1;
+constexpr UINT kLogger32SearchMs = 8000;
+constexpr wchar_t kHamLogClass[] = L"TThwin";
+constexpr wchar_t kLogger32Title[] = L"Logger32";
+
+// Menu commands of the view (see app/resource_win32.h).
+constexpr int kSoundRight = 32771;
+constexpr int kSoundLeft = 32772;
+constexpr int kInputVolume = 32773;
+
+// Received, sent and notice formats, in that order in formats_.
+size_t formatIndex(rx::TextFormat format) {
+    switch (format) {
+        case rx::TextFormat::Received:
+            return 0;
+        case rx::TextFormat::Sent:
+            return 1;
+        case rx::TextFormat::Notice:
+            return 2;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Keyboard commands come with the keying engine; every key goes on.
+bool CQuillstoneView::preTranslateKey(MSG&) {
+    return false;
+}
+
+bool CQuillstoneView::onMenuCommand(int commandId) {
+    switch (commandId) {
+        case kSoundRight:
+            onSoundChannelCommand(1);
+            return true;
+        case kSoundLeft:
+            onSoundChannelCommand(0);
+            return true;
+        case kInputVolume:
+            if (reinterpret_cast<INT_PTR>(ShellExecuteW(window_, L"open", L"Sndvol32.exe", L"/r",
+                                                        nullptr, SW_SHOWNORMAL)) <= 32 &&
+                reinterpret_cast<INT_PTR>(ShellExecuteW(window_, L"open", L"Sndvol.exe", L"/r",
+                                                        nullptr, SW_SHOWNORMAL)) <= 32) {
+                showMessage(u"Can't open SoundSystem.");
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CQuillstoneView::commandEnabled(int commandId) const {
+    switch (commandId) {
+        case kSoundRight:
+        case kSoundLeft:
+            return audioCapture_ != nullptr;
+        case kInputVolume:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CQuillstoneView::commandChecked(int commandId) const {
+    if (commandId == kSoundRight) return soundChannelChecked(1);
+    if (commandId == kSoundLeft) return soundChannelChecked(0);
+    return false;
+}
+
+void CQuillstoneView::moveCaretToEnd() {
+    const win::Window box(item(control::kReceiveWindow));
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LONG end =
+        static_cast<LONG>(box.send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+    CHARRANGE caret{end, end};
+    box.send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+}
+
+void CQuillstoneView::applyFormat(rx::TextFormat format) {
+    CHARFORMAT2W& chosen = formats_[formatIndex(format)];
+    win::Window(item(control::kReceiveWindow))
+        .send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&chosen));
+}
+
+void CQuillstoneView::insertText(TextView text) {
+    const win::Window box(item(control::kReceiveWindow));
+    box.send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(win::wide(text).c_str()));
+    box.send(EM_SCROLLCARET);
+}
+
+// A line break counts as one character ("\r"), as the log expects.
+Text CQuillstoneView::allText() const {
+    const win::Window box(item(control::kReceiveWindow));
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LRESULT count = box.send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    if (count <= 0) return {};
+    std::wstring buffer(static_cast<size_t>(count) + 1, L'\0');
+    GETTEXTEX request{static_cast<DWORD>(buffer.size() * sizeof(wchar_t)), GT_DEFAULT, 1200,
+                      nullptr, nullptr};
+    const LRESULT copied = box.send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+                                    reinterpret_cast<LPARAM>(buffer.data()));
+    return win::fromWide(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
+}
+
+void CQuillstoneView::setChecked(int controlId, bool checked) {
+    win::Button(item(controlId)).setChecked(checked);
+}
+
+void CQuillstoneView::showScale(bool upper) {
+    win::Window(item(control::kLowerScaleLabel)).show(!upper);
+    win::Window(item(control::kUpperScaleLabel)).show(upper);
+}
+
+Text CQuillstoneView::rxSpeedLabel() const {
+    return win::Window(item(control::kRxSpeedLabel)).text();
+}
+
+void CQuillstoneView::returnFocusToTransmitBox() {
+    if (!core_.fieldFocusLatch()) focusTransmitEdit();
+}
+
+void CQuillstoneView::showRxSpeed(int charsPerMinute) {
+    win::Window(item(control::kRxSpeedLabel)).setText(rx::speedLabel(charsPerMinute));
+}
+
+void CQuillstoneView::moveRxSpeedSlider(int speedIndex) {
+    win::Trackbar(item(control::kRxSpeedSlider)).setPosition(speedIndex);
+}
+
+void CQuillstoneView::showThreshold(int thresholdDb) {
+    win::Window(item(control::kThresholdLabel)).setText(rx::thresholdLabel(thresholdDb));
+}
+
+void CQuillstoneView::showTone(int toneBin) {
+    win::Window(item(control::kToneLabel)).setText(rx::toneHzLabel(toneBin));
+}
+
+void CQuillstoneView::setLabelCaption(int macro, TextView caption) {
+    win::Window(item(control::macroLabel(macro))).setText(caption);
+}
+
+void CQuillstoneView::repaintLabel(int macro) {
+    win::Window(item(control::macroLabel(macro))).invalidate();
+}
+
+int CQuillstoneView::findExactEntry(TextView text) const {
+    const win::ComboBox devices(item(control::kSoundDevice));
+    for (int i = 0; i < devices.count(); ++i) {
+        if (devices.itemText(i) == text) return i;
+    }
+    return -1;
+}
+
+void CQuillstoneView::selectEntry(int index) {
+    win::ComboBox(item(control::kSoundDevice)).select(index);
+}
+
+// The Logger32 link is not built yet: it is never connected.
+bool CQuillstoneView::logger32Connected() const {
+    return false;
+}
+
+void CQuillstoneView::startLogger32Search() {
+    SetTimer(window_, kLogger32Timer, kLogger32SearchMs, nullptr);
+}
+
+void CQuillstoneView::stopLogger32Search() {
+    KillTimer(window_, kLogger32Timer);
+}
+
+void CQuillstoneView::setTxSpeedPosition(int position) {
+    win::Trackbar(item(control::kTxSpeedSlider)).setPosition(position);
+}
+
+void CQuillstoneView::focusTxSpeedControl() {
+    SetFocus(item(control::kTxSpeedSlider));
+}
+
+void CQuillstoneView::showMessage(TextView text) {
+    MessageBoxW(frame_.frameHandle(), win::wide(text).c_str(), L"Quillstone", MB_OK);
+}
+
+void CQuillstoneView::setInputGainPosition(int position) {
+    win::Trackbar(item(control::kInputGainSlider)).setPosition(position);
+}
+
+void CQuillstoneView::focusTransmitEdit() {
+    SetFocus(item(control::kTransmitBox));
+}
+
+void CQuillstoneView::setPortLabel(TextView text) {
+    win::Window(item(control::kPortLabel)).setText(text);
+}
+
+void CQuillstoneView::refreshWindowTitle() {
+    tx::refreshWindowTitle(*this);
+}
+
+void CQuillstoneView::setTxSpeedLabel(TextView text) {
+    win::Window(item(control::kTxSpeedLabel)).setText(text);
+}
+
+void CQuillstoneView::setTxEditChecked(bool checked) {
+    setChecked(control::kTxEditHold, checked);
+}
+
+void CQuillstoneView::stopAutoCq() {
+    win::Window(item(control::kAutoCqLabel)).enable(true);
+}
+
+Text CQuillstoneView::myCall() const {
+    return core_.settingsApplication().stationData().myCall;
+}
+
+Text CQuillstoneView::myName() const {
+    return core_.settingsApplication().stationData().myName;
+}
+
+Text CQuillstoneView::documentTag() const {
+    return core_.settingsApplication().documentTag();
+}
+
+bool CQuillstoneView::hamLogWindowFound() {
+    return FindWindowW(kHamLogClass, nullptr) != nullptr;
+}
+
+bool CQuillstoneView::findLogger32Window() {
+    logger32Window_ = FindWindowW(nullptr, kLogger32Title);
+    return logger32Window_ != nullptr;
+}
+
+void CQuillstoneView::restartLogger32Poll() {
+    startLogger32Search();
+}
+
+void CQuillstoneView::setWindowTitle(TextView title) {
+    frame_.setFrameTitle(title);
+}
+
+int CQuillstoneView::TagTarget::txSpeedPosition() const {
+    return win::Trackbar(view_.item(control::kTxSpeedSlider)).position();
+}
+
+void CQuillstoneView::TagTarget::setTxSpeedPosition(int position) {
+    view_.setTxSpeedPosition(position);
+    view_.core_.keyer().updateTxSpeed(position);
+}
+
+// The QSO and SAVE commands belong to the logging links, not built yet.
+void CQuillstoneView::TagTarget::runQsoReportingInline() {}
+void CQuillstoneView::TagTarget::runSaveReportingInline() {}
+
+void CQuillstoneView::TagTarget::clearHisCall() {
+    win::Window(view_.item(control::kHisCall)).setText(u"");
+}
+
+void CQuillstoneView::TagTarget::armCallCapture() {
+    view_.core_.receiveText().armCallCapture();
+}
+
+void CQuillstoneView::TagTarget::setHisCallGroupCaption(TextView caption) {
+    win::Window(view_.item(control::kHisCallGroup)).setText(caption);
+}
+
+}  // namespace qs::ui
