@@ -10,11 +10,14 @@
 #include "tools/bench_command.h"
 #include "tools/decode_command.h"
 #include "tools/decode_options.h"
+#include "tools/encode_command.h"
+#include "tools/encode_options.h"
 
 namespace {
 
 using qs::tools::benchCommand;
 using qs::tools::decodeCommand;
+using qs::tools::encodeCommand;
 
 struct Command {
     std::string_view name;
@@ -25,6 +28,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"decode", "decode the Morse in a WAV recording", decodeCommand, qs::tools::decodeHelp},
+    {"encode", "key a text into a WAV recording", encodeCommand, qs::tools::encodeHelp},
     {"bench", "time the receive path", benchCommand, qs::tools::benchHelp},
 };
 
