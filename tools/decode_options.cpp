@@ -1,9 +1,8 @@
 #include "tools/decode_options.h"
 
-#include <charconv>
-
 #include "rx/manual_speed.h"
 #include "rx/tone_tables.h"
+#include "tools/argument_values.h"
 
 namespace qs::tools {
 
@@ -11,28 +10,13 @@ namespace {
 
 constexpr int kMaxDisplayWidthPx = 4096;
 
-bool parseInt(std::string_view text, int low, int high, int& value) {
-    int parsed = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, parsed);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) return false;
-    if (parsed < low || parsed > high) return false;
-    value = parsed;
-    return true;
-}
-
-std::string badValue(std::string_view option, std::string_view expected, std::string_view value) {
-    return "--" + std::string(option) + ": expected " + std::string(expected) + ", got \"" +
-           std::string(value) + "\"";
-}
-
 std::string setChannel(std::string_view value, DecodeOptions& options) {
     if (value == "left") {
         options.channel = Channel::Left;
     } else if (value == "right") {
         options.channel = Channel::Right;
     } else {
-        return badValue("channel", "left or right", value);
+        return badOptionValue("channel", "left or right", value);
     }
     return {};
 }
@@ -42,8 +26,8 @@ std::string setTone(std::string_view value, DecodeOptions& options) {
         options.toneAuto = true;
         return {};
     }
-    if (!parseInt(value, rx::kMinToneBin, rx::kMaxToneBin, options.toneBin)) {
-        return badValue("tone", "auto or a bin 8..44", value);
+    if (!parseIntInRange(value, rx::kMinToneBin, rx::kMaxToneBin, options.toneBin)) {
+        return badOptionValue("tone", "auto or a bin 8..44", value);
     }
     options.toneAuto = false;
     return {};
@@ -57,21 +41,21 @@ std::string setNoiseReduction(std::string_view value, DecodeOptions& options) {
     } else if (value == "2") {
         options.noiseReduction = NoiseReduction::Nr2;
     } else {
-        return badValue("nr", "off, 1 or 2", value);
+        return badOptionValue("nr", "off, 1 or 2", value);
     }
     return {};
 }
 
 std::string setThreshold(std::string_view value, DecodeOptions& options) {
-    if (!parseInt(value, rx::kMinLevelDb, rx::kMaxLevelDb, options.thresholdDb)) {
-        return badValue("threshold", "decibels -90..0", value);
+    if (!parseIntInRange(value, rx::kMinLevelDb, rx::kMaxLevelDb, options.thresholdDb)) {
+        return badOptionValue("threshold", "decibels -90..0", value);
     }
     return {};
 }
 
 std::string setGain(std::string_view value, DecodeOptions& options) {
-    if (!parseInt(value, rx::kMinGainPosition, rx::kMaxGainPosition, options.gainPosition)) {
-        return badValue("gain", "a position 1..11", value);
+    if (!parseIntInRange(value, rx::kMinGainPosition, rx::kMaxGainPosition, options.gainPosition)) {
+        return badOptionValue("gain", "a position 1..11", value);
     }
     return {};
 }
@@ -81,22 +65,22 @@ std::string setSpeed(std::string_view value, DecodeOptions& options) {
         options.speedAuto = true;
         return {};
     }
-    if (!parseInt(value, 0, rx::kSpeedSteps - 1, options.speedIndex)) {
-        return badValue("speed", "auto or an index 0..31", value);
+    if (!parseIntInRange(value, 0, rx::kSpeedSteps - 1, options.speedIndex)) {
+        return badOptionValue("speed", "auto or an index 0..31", value);
     }
     options.speedAuto = false;
     return {};
 }
 
 std::string setDisplayWidth(std::string_view value, DecodeOptions& options) {
-    if (!parseInt(value, 1, kMaxDisplayWidthPx, options.displayWidthPx)) {
-        return badValue("display-width", "pixels 1..4096", value);
+    if (!parseIntInRange(value, 1, kMaxDisplayWidthPx, options.displayWidthPx)) {
+        return badOptionValue("display-width", "pixels 1..4096", value);
     }
     return {};
 }
 
 std::string setTrace(std::string_view value, DecodeOptions& options) {
-    if (value.empty()) return badValue("trace", "a file name", value);
+    if (value.empty()) return badOptionValue("trace", "a file name", value);
     options.tracePath = std::string(value);
     return {};
 }

@@ -10,11 +10,16 @@
 #include "tools/bench_command.h"
 #include "tools/decode_command.h"
 #include "tools/decode_options.h"
+#include "tools/encode_command.h"
+#include "tools/encode_options.h"
+#include "tools/settings_command.h"
 
 namespace {
 
 using qs::tools::benchCommand;
 using qs::tools::decodeCommand;
+using qs::tools::encodeCommand;
+using qs::tools::settingsCommand;
 
 struct Command {
     std::string_view name;
@@ -25,6 +30,9 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"decode", "decode the Morse in a WAV recording", decodeCommand, qs::tools::decodeHelp},
+    {"encode", "key a text into a WAV recording", encodeCommand, qs::tools::encodeHelp},
+    {"settings", "show, change or create a settings file", settingsCommand,
+     qs::tools::settingsHelp},
     {"bench", "time the receive path", benchCommand, qs::tools::benchHelp},
 };
 

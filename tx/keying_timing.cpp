@@ -8,11 +8,6 @@ namespace qs::tx {
 
 namespace {
 
-constexpr double kDotWeights[] = {0.9, 1.0, 1.1, 1.2, 1.3, 1.5};
-constexpr double kDashWeights[] = {2.8, 3.0, 3.2, 3.4, 3.6, 3.8, 4.0, 4.2, 4.5};
-constexpr double kCharSpaceWeights[] = {2.6, 2.8, 3.0, 3.5, 4.0, 5.0};
-constexpr double kWordSpaceWeights[] = {4.0, 5.0, 6.0, 7.0, 8.0, 9.0};
-
 constexpr int kDotWeightChar = 5;
 constexpr int kDashWeightChar = 6;
 constexpr int kCharSpaceWeightChar = 7;

@@ -13,6 +13,12 @@ namespace qs::tx {
 inline constexpr int kTxSpeedSteps = 32;         // trackbar positions 0..31
 inline constexpr int kDefaultTxSpeedIndex = 15;  // 100/Min, 60 ms unit
 
+// The four weight tables, indexed by the option string's characters 5 to 8.
+inline constexpr double kDotWeights[] = {0.9, 1.0, 1.1, 1.2, 1.3, 1.5};
+inline constexpr double kDashWeights[] = {2.8, 3.0, 3.2, 3.4, 3.6, 3.8, 4.0, 4.2, 4.5};
+inline constexpr double kCharSpaceWeights[] = {2.6, 2.8, 3.0, 3.5, 4.0, 5.0};
+inline constexpr double kWordSpaceWeights[] = {4.0, 5.0, 6.0, 7.0, 8.0, 9.0};
+
 // Timing weights in units of the dot time.
 struct KeyingWeights {
     double dot = 1.0;
