@@ -19,67 +19,56 @@ SpectrumMagnitudes spectrumWith(std::initializer_list<std::pair<int, double>> bi
 }
 
 TEST(AutomaticTone, PeakSearchSkipsTheFirstShownBinAndPrefersTheLowerBin) {
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{20, -30.5}, {25, -30.2}}).data(), true), 20)
-        << "equal whole-dB levels: the lower bin wins";
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{20, -31.5}, {25, -30.2}}).data(), true), 25);
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{16, -10.0}, {30, -60.0}}).data(), true), 30);
-    // Nothing above the floor, or only outside the shown bins: no peak.
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({}).data(), false), 8);
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{8, -10.0}, {37, -10.0}}).data(), false), 8);
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{45, -10.0}, {15, -10.0}}).data(), true), 16);
-    EXPECT_EQ(AutomaticTone::peakBin(spectrumWith({{44, -10.0}}).data(), true), 44);
+    struct Case {
+        std::initializer_list<std::pair<int, double>> bins;
+        bool upperScale;
+        int peak;  // the first shown bin: no peak
+    } const cases[] = {
+        {{{20, -30.5}, {25, -30.2}}, true, 20},  // equal whole-dB levels
+        {{{20, -31.5}, {25, -30.2}}, true, 25},
+        {{{16, -10.0}, {30, -60.0}}, true, 30},
+        {{}, false, 8},
+        {{{8, -10.0}, {37, -10.0}}, false, 8},
+        {{{45, -10.0}, {15, -10.0}}, true, 16},
+        {{{44, -10.0}}, true, 44},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AutomaticTone::peakBin(spectrumWith(c.bins).data(), c.upperScale), c.peak);
+    }
 }
 
-class AutomaticToneSteps : public ::testing::Test {
-protected:
-    void see(int bin, int blocks = 1) {
-        const SpectrumMagnitudes magnitudes = spectrumWith({{bin, -20.0}});
-        for (int b = 0; b < blocks; ++b) tone.update(magnitudes.data());
-    }
+TEST(AutomaticTone, FollowsAPeakSeenInThreeSuccessiveBlocks) {
     ReceiveSettings settings;
     test::ToneRecordingIndicators indicators;
     AutomaticTone tone{settings, indicators};
-};
-
-TEST_F(AutomaticToneSteps, FollowsAPeakSeenInThreeSuccessiveBlocks) {
+    auto see = [&](int bin, int blocks) {
+        const SpectrumMagnitudes magnitudes = spectrumWith({{bin, -20.0}});
+        for (int b = 0; b < blocks; ++b) tone.update(magnitudes.data());
+    };
+    see(16, 5);  // the first shown bin is never followed
     see(30, 2);
     EXPECT_EQ(settings.toneIndex, 28);
-    see(30);
+    see(30, 1);
     EXPECT_EQ(settings.toneIndex, 30);
-    EXPECT_EQ(indicators.shownTones, std::vector<int>{30});
     see(30, 3);  // already the tone
-    EXPECT_EQ(indicators.shownTones.size(), 1u);
+    EXPECT_EQ(indicators.shownTones, std::vector<int>{30});
 
-    see(33, 2);
-    see(35);  // an interruption starts the count anew
-    see(33, 2);
+    settings.toneIndex = 28;  // set elsewhere while the peak stays: followed at once
+    see(30, 1);
     EXPECT_EQ(settings.toneIndex, 30);
-    see(33);
-    EXPECT_EQ(settings.toneIndex, 33);
-}
 
-TEST_F(AutomaticToneSteps, NeverFollowsTheFirstShownBin) {
-    see(16, 5);
+    see(33, 2);
+    see(35, 1);  // an interruption starts the count anew
+    see(33, 2);
+    tone.resetCandidate();  // and so does ticking Auto
+    see(33, 1);
+    EXPECT_EQ(settings.toneIndex, 30);
+    see(33, 1);
+    EXPECT_EQ(settings.toneIndex, 33);
+
     settings.upperScale = false;
     see(8, 5);
-    EXPECT_EQ(settings.toneIndex, 28);
-    EXPECT_TRUE(indicators.shownTones.empty());
-}
-
-TEST_F(AutomaticToneSteps, TickingAutoCountsAnew) {
-    see(30, 2);
-    tone.resetCandidate();
-    see(30);
-    EXPECT_EQ(settings.toneIndex, 28);
-    see(30);
-    EXPECT_EQ(settings.toneIndex, 30);
-}
-
-TEST_F(AutomaticToneSteps, AStayingPeakIsFollowedAfterTheToneWasSetElsewhere) {
-    see(30, 3);
-    settings.toneIndex = 28;  // settings applied while Auto is on
-    see(30);
-    EXPECT_EQ(settings.toneIndex, 30);
+    EXPECT_EQ(settings.toneIndex, 33);
 }
 
 }  // namespace

@@ -2,42 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "rx/canvas_until_stop.h"
 #include "rx/capture_buffer.h"
 #include "tests/rx/recording_canvas.h"
 #include "tests/support/recording_text_sink.h"
-#include "tests/support/test_signals.h"
 
 namespace qs::rx {
 namespace {
 
-// A capture buffer whose device writes a 603 Hz tone into the right channel
-// and silence into the left, a fresh block into each half as it is locked.
-// Each wake-up reports the next scripted capture position; the wake-up after
-// the last one raises the stop flag, as the user-interface thread would.
+// A capture buffer whose frame n holds -32768 + n on the left and 32767 - n
+// on the right. Each wake-up reports the next scripted capture position; the
+// wake-up after the last one raises the stop flag, as the user-interface
+// thread would.
 class ScriptedBuffer : public CaptureBufferAccess {
-public:
+  public:
     ScriptedBuffer(CaptureControl& control, std::vector<std::uint32_t> positions)
-        : control_(control), positions_(std::move(positions)), bytes_(kCaptureBufferBytes) {}
-
-    bool waitForHalf() override {
-        if (failingWaits > 0) {
-            --failingWaits;
-            return false;
+        : control_(control), positions_(std::move(positions)) {
+        for (int n = 0; n < 2 * kBlockSamples; ++n) {
+            for (const int value : {-32768 + n, 32767 - n}) {
+                bytes_.push_back(static_cast<std::uint8_t>(value & 0xFF));
+                bytes_.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFF));
+            }
         }
+    }
+    bool waitForHalf() override {
+        if (failingWaits > 0) return --failingWaits, false;
         if (wakes_ == positions_.size()) control_.captureStopFlag = true;
-        ++wakes_;
-        return true;
+        return ++wakes_, true;
     }
     std::uint32_t capturePositionBytes() override { return positions_.at(wakes_ - 1); }
     const std::uint8_t* lockHalf(int offsetBytes) override {
         lockedOffsets.push_back(offsetBytes);
-        if (lockFails) return nullptr;
-        writeToneHalf(offsetBytes);
-        return bytes_.data() + offsetBytes;
+        return lockFails ? nullptr : bytes_.data() + offsetBytes;
     }
     void unlockHalf() override { ++unlocks; }
 
@@ -46,107 +44,81 @@ public:
     std::vector<int> lockedOffsets;
     int unlocks = 0;
 
-private:
-    void writeToneHalf(int offsetBytes) {
-        const double radiansPerSample = 2.0 * test::kPi * test::toneBinHz(kDefaultToneBin) /
-                                        kSampleRate;
-        std::uint8_t* frame = bytes_.data() + offsetBytes;
-        for (int i = 0; i < kBlockSamples; ++i, frame += kCaptureFrameBytes) {
-            const double t = static_cast<double>(nextSample_++);
-            const auto right = static_cast<std::uint16_t>(
-                static_cast<std::int16_t>(std::lround(8000.0 * std::sin(radiansPerSample * t))));
-            frame[0] = frame[1] = 0;
-            frame[2] = static_cast<std::uint8_t>(right & 0xFF);
-            frame[3] = static_cast<std::uint8_t>(right >> 8);
-        }
-    }
-
+  private:
     CaptureControl& control_;
     std::vector<std::uint32_t> positions_;
     std::vector<std::uint8_t> bytes_;
     size_t wakes_ = 0;
-    long nextSample_ = 0;
 };
 
-// Counts key-down hops from the second block on: the level history starts
-// at 0 dB, so the first hops key down on silence too.
-struct HopCounter : HopObserver {
-    void afterHop(const HopReport& report) override {
-        ++hops;
-        if (report.keyDown && report.hop >= kHopsPerBlock) ++keyDownHops;
+// The worker over a receive chain; notes the hops and the first raw sample
+// each block's first hop saw.
+struct WorkerRig : HopObserver {
+    explicit WorkerRig(int channel) {
+        control.channel = channel;
+        chain.setHopObserver(this);
     }
-    int hops = 0;
-    int keyDownHops = 0;
-};
-
-class CaptureWorkerTest : public ::testing::Test {
-protected:
-    CaptureWorkerTest() { chain.setHopObserver(&hopCounter); }
-
+    void afterHop(const HopReport& report) override {
+        if (report.hop % kHopsPerBlock == 0) firstSamples.push_back(chain.rawBlock()[0]);
+        ++hops;
+    }
     void run(ScriptedBuffer& buffer) { CaptureWorker({buffer, control, settings, chain}).run(); }
 
     CaptureControl control;
     ReceiveSettings settings;
     test::RecordingTextSink text;
     NoIndicators indicators;
-    BlindCanvas levelCanvas{176, 55};
-    BlindCanvas spectrumCanvas{176, 55};
-    ReceiveChain chain{settings, {text, indicators, levelCanvas, spectrumCanvas}};
-    HopCounter hopCounter;
+    BlindCanvas canvas{176, 55};
+    ReceiveChain chain{settings, {text, indicators, canvas, canvas}};
+    int hops = 0;
+    std::vector<double> firstSamples;
 };
 
-TEST_F(CaptureWorkerTest, EachWakeUpProcessesTheHalfTheDeviceIsNotWriting) {
-    control.channel = kRightChannel;
-    ScriptedBuffer buffer(control, {4095, 8191, 0, 4096, 100});
-    run(buffer);
+TEST(CaptureWorker, EachWakeUpCopiesTheChosenChannelOfTheFreeHalfThenProcessesIt) {
+    WorkerRig right(kRightChannel);
+    ScriptedBuffer buffer(right.control, {4095, 8191, 0, 4096, 100});
+    right.run(buffer);
     EXPECT_EQ(buffer.lockedOffsets, (std::vector<int>{4096, 0, 4096, 0, 4096}));
     EXPECT_EQ(buffer.unlocks, 5);
-    EXPECT_EQ(hopCounter.hops, 5 * kHopsPerBlock);
+    EXPECT_EQ(right.hops, 5 * kHopsPerBlock);
+    EXPECT_EQ(right.firstSamples, (std::vector<double>{31743, 32767, 31743, 32767, 31743}));
+
+    WorkerRig left(kLeftChannel);
+    ScriptedBuffer leftBuffer(left.control, {4096});
+    left.run(leftBuffer);
+    for (int i = 0; i < kBlockSamples; ++i) ASSERT_EQ(left.chain.rawBlock()[i], -32768 + i);
+
+    WorkerRig none(kNoChannel);  // no channel chosen: the block keeps its content
+    none.chain.rawBlock().fill(7.0);
+    ScriptedBuffer noneBuffer(none.control, {0});
+    none.run(noneBuffer);
+    EXPECT_EQ(none.hops, kHopsPerBlock);
+    for (const double sample : none.chain.rawBlock()) ASSERT_EQ(sample, 7.0);
 }
 
-TEST_F(CaptureWorkerTest, TheToneInTheRightChannelKeysTheReceiveChain) {
-    control.channel = kRightChannel;
-    ScriptedBuffer buffer(control, std::vector<std::uint32_t>(10, 0));
-    run(buffer);
-    EXPECT_GT(hopCounter.keyDownHops, 8 * kHopsPerBlock);
-    EXPECT_NE(chain.rawBlock()[1], 0.0);
-}
+TEST(CaptureWorker, SkippedHalvesAreNotProcessed) {
+    WorkerRig off(kRightChannel);
+    off.settings.rxEnabled = false;  // discarded without locking
+    ScriptedBuffer offBuffer(off.control, {0, 4096, 0});
+    off.run(offBuffer);
+    EXPECT_TRUE(offBuffer.lockedOffsets.empty());
+    EXPECT_EQ(off.hops, 0);
 
-TEST_F(CaptureWorkerTest, TheSilentLeftChannelLeavesTheKeyUp) {
-    control.channel = kLeftChannel;
-    ScriptedBuffer buffer(control, std::vector<std::uint32_t>(10, 0));
-    run(buffer);
-    EXPECT_EQ(hopCounter.hops, 10 * kHopsPerBlock);
-    EXPECT_EQ(hopCounter.keyDownHops, 0);
-    for (const double sample : chain.rawBlock()) ASSERT_EQ(sample, 0.0);
-}
+    WorkerRig failing(kRightChannel);  // failed waits and locks skip only their half
+    ScriptedBuffer failingBuffer(failing.control, {0, 0});
+    failingBuffer.failingWaits = 3;
+    failingBuffer.lockFails = true;
+    failing.run(failingBuffer);
+    EXPECT_EQ(failingBuffer.lockedOffsets.size(), 2u);
+    EXPECT_EQ(failingBuffer.unlocks, 0);
+    EXPECT_EQ(failing.hops, 0);
 
-TEST_F(CaptureWorkerTest, WhileReceiveIsOffHalvesAreDiscardedWithoutLocking) {
-    control.channel = kRightChannel;
-    settings.rxEnabled = false;
-    ScriptedBuffer buffer(control, {0, 4096, 0});
-    run(buffer);
-    EXPECT_TRUE(buffer.lockedOffsets.empty());
-    EXPECT_EQ(hopCounter.hops, 0);
-}
-
-TEST_F(CaptureWorkerTest, FailedWaitsAndLocksSkipOnlyTheirHalf) {
-    control.channel = kRightChannel;
-    ScriptedBuffer buffer(control, {0, 0});
-    buffer.failingWaits = 3;
-    buffer.lockFails = true;
-    run(buffer);
-    EXPECT_EQ(buffer.lockedOffsets.size(), 2u);
-    EXPECT_EQ(buffer.unlocks, 0);
-    EXPECT_EQ(hopCounter.hops, 0);
-}
-
-TEST_F(CaptureWorkerTest, ARaisedStopFlagEndsTheThreadWithoutWaiting) {
-    control.captureStopFlag = true;
-    ScriptedBuffer buffer(control, {0});
-    buffer.failingWaits = 1;
-    run(buffer);
-    EXPECT_EQ(buffer.failingWaits, 1);
+    WorkerRig stopped(kRightChannel);  // a raised stop flag ends the thread without waiting
+    stopped.control.captureStopFlag = true;
+    ScriptedBuffer stoppedBuffer(stopped.control, {0});
+    stoppedBuffer.failingWaits = 1;
+    stopped.run(stoppedBuffer);
+    EXPECT_EQ(stoppedBuffer.failingWaits, 1);
 }
 
 TEST(CanvasUntilStop, DrawsUntilTheStopFlagIsRaised) {
@@ -160,8 +132,6 @@ TEST(CanvasUntilStop, DrawsUntilTheStopFlagIsRaised) {
     guarded.line(DisplayPen::Grid, 4, 5, 6, 7);
     EXPECT_EQ(canvas.fills, 1);
     EXPECT_EQ(canvas.lines, (std::vector<DrawnLine>{{DisplayPen::Trace, 0, 1, 2, 3}}));
-    EXPECT_EQ(guarded.width(), 150);
-    EXPECT_EQ(guarded.height(), 55);
 }
 
 }  // namespace

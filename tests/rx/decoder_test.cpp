@@ -48,8 +48,6 @@ protected:
     Decoder decoder{settings, sink};
 };
 
-// --- Elements, letter ends and reading ---
-
 TEST_F(DecoderTest, ShortMarkIsEAndLongMarkIsT) {
     // A mark of exactly the dot/dash limit is still a dot.
     feed({kDotHops, -kLetterEndHops, 41, -kLetterEndHops, 42, -kLetterEndHops});
@@ -95,8 +93,6 @@ TEST_F(DecoderTest, LettersAreReclassifiedWithTheLimitAtTheirEnd) {
     EXPECT_EQ(sink.entries, (Entries{"N", "T"}));
 }
 
-// --- Word spaces ---
-
 TEST_F(DecoderTest, PausesYieldAtMostThreeBlanksUntilTheNextText) {
     feed({kDotHops, -(kFirstBlankHops - 1)});
     EXPECT_EQ(sink.shownText(), "E");
@@ -105,8 +101,6 @@ TEST_F(DecoderTest, PausesYieldAtMostThreeBlanksUntilTheNextText) {
     feed({-410, -20000, kDashHops, -kFirstBlankHops});
     EXPECT_EQ(sink.shownText(), "E   T ");
 }
-
-// --- Resets and counters ---
 
 TEST_F(DecoderTest, ResetDropsTheLetterAndRestartsTheBlanks) {
     feed({kDotHops, -410});
@@ -138,8 +132,6 @@ TEST_F(DecoderTest, CountersPastFiveThousandDropToOneThousand) {
     feed({-2000});
     EXPECT_EQ(sink.entries, (Entries{"T", "E", "E", "S"}));
 }
-
-// --- Overflow: a letter reaching 30 elements without a letter end ---
 
 TEST_F(DecoderTest, OverflowShowsThePartsAndTheNewestElementOpensTheNextLetter) {
     settings.letterEndEnabled = false;

@@ -13,43 +13,32 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-int codeOf(std::string_view elements) {
-    int code = 1;
-    for (char element : elements) code = code * 2 + (element == '-' ? 1 : 0);
-    return code;
+TEST(ReadPart, CutsAtTheLastWidestGapOfAtLeastOnePointFourMeans) {
+    struct Case {
+        std::string_view elements;
+        std::vector<int> gaps;  // gaps[j]: the gap before element j + 1
+        Entries texts;
+    } const cases[] = {
+        // .-.- has no entry. Mean 12, 1.4 x 12 = 16.8 truncates to 16: a cut.
+        {".-.-", {16, 10, 10}, {"E", "K"}},
+        // Mean 11.67 (not 11): limit 16, so 15 is no cut and the end is tried.
+        {".-.-", {15, 10, 10}, {"R", "T"}},
+        {".-.-", {30, 1, 30}, {"R", "T"}},  // the last of equal widest gaps
+        // The first cut leaves -.-.--, which has no entry either; its own gaps
+        // (mean 11, limit 15) cut it before the gap of 15.
+        {"--.-.--", {20, 10, 10, 15, 10, 10}, {"T", "K", "W"}},
+    };
+    for (const Case& c : cases) {
+        int code = 1;
+        for (char element : c.elements) code = code * 2 + (element == '-' ? 1 : 0);
+        std::vector<int> gaps = c.gaps;
+        gaps.insert(gaps.begin(), 0);  // entry 0 is not used
+        test::RecordingTextSink sink;
+        const int appended = readPart(code, static_cast<int>(c.elements.size()), gaps.data(), sink);
+        EXPECT_EQ(sink.entries, c.texts) << c.elements;
+        EXPECT_EQ(appended, static_cast<int>(sink.entries.size()));
+    }
 }
-
-// Reads "elements" as one part; gaps[j] is the gap before element j+1.
-Entries readPartOf(std::string_view elements, std::vector<int> gaps) {
-    gaps.insert(gaps.begin(), 0);  // entry 0 is not used
-    test::RecordingTextSink sink;
-    const int appended =
-        readPart(codeOf(elements), static_cast<int>(elements.size()), gaps.data(), sink);
-    EXPECT_EQ(appended, static_cast<int>(sink.entries.size()));
-    return sink.entries;
-}
-
-// --- Splitting a part at its widest gaps ---
-
-TEST(ReadPart, GapOfTruncatedOnePointFourMeansIsACut) {
-    // .-.- has no entry. Mean 12, 1.4 x 12 = 16.8 truncates to 16: a gap of
-    // 16 is the cut, giving E and K.
-    EXPECT_EQ(readPartOf(".-.-", {16, 10, 10}), (Entries{"E", "K"}));
-    // Mean 11.67 (not 11): limit 16, so 15 is no cut and the end is tried.
-    EXPECT_EQ(readPartOf(".-.-", {15, 10, 10}), (Entries{"R", "T"}));
-}
-
-TEST(ReadPart, LastOfEqualWidestGapsIsTheCut) {
-    EXPECT_EQ(readPartOf(".-.-", {30, 1, 30}), (Entries{"R", "T"}));
-}
-
-TEST(ReadPart, RemainderIsSearchedOnlyOverItsOwnGaps) {
-    // The first cut (gap 20) leaves -.-.--, which has no entry either; its own
-    // gaps (mean 11, limit 15) cut it before the gap of 15.
-    EXPECT_EQ(readPartOf("--.-.--", {20, 10, 10, 15, 10, 10}), (Entries{"T", "K", "W"}));
-}
-
-// --- Cutting a letter at letter gaps inside it ---
 
 TEST(ReadLetter, EachPartIsReadWithItsOwnGaps) {
     // . | -.-.- | .-.- with letter gaps of 45: the middle part splits at its

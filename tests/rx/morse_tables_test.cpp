@@ -12,39 +12,31 @@ std::u16string received(int code) {
     return text ? std::u16string(*text) : u"<none>";
 }
 
-std::string pattern(TextView character) {
-    const auto found = patternFor(character);
-    return found ? std::string(*found) : "<none>";
+TEST(MorseTables, ReceiveEntriesAndCodesWithoutCharacter) {
+    // The last entry, entries with a trailing blank, nine dots.
+    const std::pair<int, std::u16string> entries[] = {
+        {2, u"E"}, {3, u"T"}, {429, u"CQ"}, {2991, u"JA1"}, {76, u"? "}, {85, u". "}, {512, u"HH"}};
+    for (const auto& [code, text] : entries) EXPECT_EQ(received(code), text) << code;
+    // Eight dots and "*" entries; codes outside the table.
+    for (int code : {256, 30, 31, 0, 1, -2, 2992, 1 << 30}) {
+        EXPECT_EQ(received(code), u"<none>") << code;
+    }
 }
 
-TEST(ReceiveTable, EntriesAndCodesWithoutCharacter) {
-    EXPECT_EQ(received(2), u"E");
-    EXPECT_EQ(received(3), u"T");
-    EXPECT_EQ(received(429), u"CQ");
-    EXPECT_EQ(received(2991), u"JA1");  // the last entry
-    EXPECT_EQ(received(76), u"? ");     // trailing blank kept
-    EXPECT_EQ(received(85), u". ");
-    EXPECT_EQ(received(512), u"HH");      // nine dots
-    EXPECT_EQ(received(256), u"<none>");  // eight dots
-    EXPECT_EQ(received(30), u"<none>");   // "*" entries
-    EXPECT_EQ(received(31), u"<none>");
-    for (int code : {0, 1, -2, 2992, 1 << 30}) EXPECT_EQ(received(code), u"<none>") << code;
-}
-
-TEST(SendTable, MatchesOneCharacterExactly) {
-    EXPECT_EQ(pattern(u"E"), "12");
-    EXPECT_EQ(pattern(u" "), "6");
-    EXPECT_EQ(pattern(u"]"), "341414140341432");
-    EXPECT_EQ(pattern(u"~"), "1434141412");  // the last row
+TEST(MorseTables, SendPatternsMatchOneCharacterExactly) {
+    const std::pair<std::u16string, std::string> patterns[] = {
+        {u"E", "12"}, {u" ", "6"}, {u"]", "341414140341432"}, {u"~", "1434141412"}};
+    for (const auto& [character, pattern] : patterns) {
+        EXPECT_EQ(std::string(patternFor(character).value()), pattern);
+    }
     for (TextView missing : {u"a", u"#", u"", u"EE"}) {
-        EXPECT_EQ(pattern(missing), "<none>") << toUtf8(missing);
+        EXPECT_FALSE(patternFor(missing)) << toUtf8(missing);
     }
 }
 
 // Sending a character and reading its elements back gives the character.
 TEST(MorseTables, SendAndReceiveAgreeOnSingleLetterCharacters) {
-    const std::u16string keys = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/=+^@),:-(\"";
-    for (char16_t key : keys) {
+    for (char16_t key : std::u16string(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789/=+^@),:-(\"")) {
         const TextView character(&key, 1);
         const auto sent = patternFor(character);
         ASSERT_TRUE(sent) << static_cast<char>(key);

@@ -5,6 +5,8 @@
 #include <map>
 #include <optional>
 
+#include "rx/receive_labels.h"
+#include "rx/tone_tables.h"
 #include "ui/control_ids.h"
 
 namespace qs::rx {
@@ -30,43 +32,30 @@ struct FakeForm : ReceiveForm, SettingsSlots, ReceiveIndicators, ReceiveResets, 
     std::map<int, bool> checks;
     std::map<int, Text> slots;
     std::optional<bool> shownScale;
-    Text speedLabelText = u"100/Min";
+    Text speedLabelText;
     std::optional<int> rxSpeed, threshold, tone, txIndex;
     int focusReturns = 0, toneCandidateResets = 0, levelRangeResets = 0, decoderResets = 0;
 };
 
 class ReceiveControlsTest : public ::testing::Test {
 protected:
-    // A click into the spectrum display on a cell's left bound.
-    bool clickCell(int cell) {
-        static const int cellX[29] = {419, 422, 428, 434, 441, 447, 453, 460, 466, 472,
-                                      478, 485, 491, 497, 503, 510, 516, 522, 528, 535,
-                                      541, 547, 553, 560, 566, 572, 578, 585, 591};
-        return controls.onLeftClick(cellX[cell], 80, FormScale{});
-    }
-
     ReceiveSettings settings;
     FakeForm form;
     ReceiveControls controls{{settings, form, form, form, form, form}};
 };
 
-TEST_F(ReceiveControlsTest, NoiseReducersExcludeEachOther) {
-    controls.onNoiseReduction1Clicked(true);
-    EXPECT_TRUE(settings.nr1On);
-    EXPECT_FALSE(settings.nr2On);
+TEST_F(ReceiveControlsTest, FilterToneAndGainControlsWriteTheirSlots) {
+    controls.onNoiseReduction1Clicked(true);  // NR1 and NR2 exclude each other
+    EXPECT_TRUE(settings.nr1On && !settings.nr2On);
     EXPECT_EQ(form.checks[control::kNoiseReduction2], false);
     EXPECT_EQ(form.slots[40], u"NoiseON1");
     controls.onNoiseReduction2Clicked(true);
-    EXPECT_FALSE(settings.nr1On);
+    EXPECT_TRUE(!settings.nr1On && settings.nr2On);
     EXPECT_EQ(form.checks[control::kNoiseReduction1], false);
     EXPECT_EQ(form.slots[40], u"NoiseON2");
     controls.onNoiseReduction2Clicked(false);
     EXPECT_FALSE(settings.nr2On);
     EXPECT_EQ(form.slots[40], u"NoiseOFF");
-    EXPECT_EQ(form.focusReturns, 3);
-}
-
-TEST_F(ReceiveControlsTest, FilterToneAndGainControlsWriteTheirSlots) {
     controls.onQrmFilterClicked(true);
     EXPECT_TRUE(settings.qrmOn);
     EXPECT_EQ(form.slots[41], u"QRMON");
@@ -79,35 +68,43 @@ TEST_F(ReceiveControlsTest, FilterToneAndGainControlsWriteTheirSlots) {
     controls.onInputGainMoved(11);
     EXPECT_EQ(settings.inputGain, 100.0);
     EXPECT_EQ(form.slots[44], u"11");
-    EXPECT_EQ(form.focusReturns, 4);
+    EXPECT_EQ(form.focusReturns, 7);
 }
 
 TEST_F(ReceiveControlsTest, ToneClickPicksTheBinAndSwitchesScaleNearTheEdge) {
+    // Clicks on the cells' left bounds; the scale switches from bin 27 up on
+    // the lower scale and from bin 25 down on the upper one.
+    auto clickCell = [this](int cell) {
+        const int cellX[29] = {419, 422, 428, 434, 441, 447, 453, 460, 466, 472,
+                               478, 485, 491, 497, 503, 510, 516, 522, 528, 535,
+                               541, 547, 553, 560, 566, 572, 578, 585, 591};
+        form.shownScale.reset();
+        EXPECT_TRUE(controls.onLeftClick(cellX[cell], 80, FormScale{}));
+    };
     settings.toneAuto = true;
     settings.upperScale = false;
-    ASSERT_TRUE(clickCell(18));  // bin 26 stays on the lower scale
+    clickCell(18);  // bin 26 stays on the lower scale
     EXPECT_FALSE(settings.toneAuto);
     EXPECT_EQ(form.checks[control::kToneAuto], false);
     EXPECT_EQ(settings.toneIndex, 26);
     EXPECT_FALSE(form.shownScale);
     clickCell(22);  // bin 30 turns to the upper scale
     EXPECT_EQ(settings.toneIndex, 30);
-    EXPECT_TRUE(settings.upperScale);
     EXPECT_EQ(form.shownScale, true);
     EXPECT_EQ(form.slots[42], u"646");
     EXPECT_EQ(form.tone, 30);
-
-    form.shownScale.reset();
     clickCell(10);  // bin 26 stays on the upper scale
     EXPECT_FALSE(form.shownScale);
     clickCell(9);  // bin 25 turns to the lower scale
     EXPECT_EQ(settings.toneIndex, 25);
-    EXPECT_FALSE(settings.upperScale);
     EXPECT_EQ(form.shownScale, false);
+    EXPECT_FALSE(settings.upperScale);
     clickCell(19);  // bin 27 turns to the upper scale
     EXPECT_TRUE(settings.upperScale);
     EXPECT_EQ(form.decoderResets, 5);
     EXPECT_EQ(form.focusReturns, 5);
+    EXPECT_EQ(toneHzLabel(28), u"603Hz");
+    EXPECT_EQ(toneLabel(14), u"302");  // as the form shows it, not rounded
 }
 
 TEST_F(ReceiveControlsTest, ThresholdClickEndsAutomaticThreshold) {
@@ -120,6 +117,7 @@ TEST_F(ReceiveControlsTest, ThresholdClickEndsAutomaticThreshold) {
     EXPECT_EQ(form.checks[control::kAutoThreshold], false);
     EXPECT_EQ(form.slots[43], u"ThreOFF");
     EXPECT_EQ(form.decoderResets, 1);
+    EXPECT_EQ(thresholdLabel(-25), u"Threshold -25db");
 
     // Outside both displays the click is left to the form.
     EXPECT_FALSE(controls.onLeftClick(380, 80, FormScale{}));
@@ -149,20 +147,23 @@ TEST_F(ReceiveControlsTest, ManualSpeedSetsBothLimitsAndRestartsTheMarkCount) {
     controls.onRxSpeedAutoClicked(false);
     EXPECT_FALSE(settings.speedAuto);
     EXPECT_EQ(settings.dotDashLimit, 41);
+    EXPECT_EQ(settings.letterGapLimit, 41);
     EXPECT_EQ(form.rxSpeed, 100);
     EXPECT_EQ(settings.historyIndex, 0);
     EXPECT_TRUE(form.slots.empty());  // the receive speed is not stored
 }
 
 TEST_F(ReceiveControlsTest, RxEqualsTxReadsTheSpeedLabel) {
-    form.speedLabelText = u"99/Min";
+    form.speedLabelText = speedLabel(99);
     controls.onRxEqualsTxClicked();
     EXPECT_EQ(form.txIndex, 14);
-    form.txIndex.reset();
-    form.speedLabelText = u"/Min";
-    controls.onRxEqualsTxClicked();
-    EXPECT_FALSE(form.txIndex);
-    EXPECT_EQ(form.focusReturns, 2);
+    for (const Text label : {u"/Min", u"1x0/Min", u"99999999999/Min"}) {
+        form.txIndex.reset();
+        form.speedLabelText = label;
+        controls.onRxEqualsTxClicked();
+        EXPECT_FALSE(form.txIndex) << toUtf8(label);
+    }
+    EXPECT_EQ(form.focusReturns, 4);
 }
 
 }  // namespace

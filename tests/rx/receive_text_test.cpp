@@ -41,29 +41,23 @@ protected:
     ReceiveText receiveText{window, settings, hisCall, promptLog};
 };
 
-// --- Prompt and format switching ---
-
-TEST_F(ReceiveTextTest, PromptLineOnlyAfterOtherText) {
+TEST_F(ReceiveTextTest, PromptLineOnlyAfterOtherTextWithTheQsoLogFlushedFirst) {
     receive({u"? "});
     EXPECT_EQ(window.log(), "caret|insert:? ");
     window.clearLog();
     receiveText.setWriterState(WriterState::Sent);
     receive({u"E", u"T"});
     EXPECT_EQ(window.log(), "caret|format:Received|insert:\r\nRX> |caret|insert:E|caret|insert:T");
-}
-
-TEST_F(ReceiveTextTest, QsoLogIsFlushedBeforeThePrompt) {
+    window.clearLog();
     promptLog.on = true;
     receiveText.setWriterState(WriterState::Notice);
     receive({u"CQ"});
     EXPECT_EQ(window.log(), "caret|format:Received|log|insert:\r\nRX> |caret|insert:CQ");
-}
-
-TEST_F(ReceiveTextTest, WordSpaceAfterSentTextWritesOnlyThePrompt) {
-    receiveText.setWriterState(WriterState::Sent);
+    window.clearLog();
+    receiveText.setWriterState(WriterState::Sent);  // a word space writes only the prompt
     receiveText.appendWordSpace();
     receiveText.appendWordSpace();
-    EXPECT_EQ(window.log(), "caret|format:Received|insert:\r\nRX> |caret|insert: ");
+    EXPECT_EQ(window.log(), "caret|format:Received|log|insert:\r\nRX> |caret|insert: ");
 }
 
 TEST_F(ReceiveTextTest, TextIsDroppedWhileReceiveIsOff) {
@@ -73,8 +67,6 @@ TEST_F(ReceiveTextTest, TextIsDroppedWhileReceiveIsOff) {
     EXPECT_EQ(window.log(), "");
     EXPECT_EQ(receiveText.writerState(), WriterState::Sent);
 }
-
-// --- Hold mode ---
 
 TEST_F(ReceiveTextTest, HeldTextIsInsertedOnceOnLeavingWithoutPrompt) {
     receiveText.setWriterState(WriterState::Sent);
@@ -90,8 +82,6 @@ TEST_F(ReceiveTextTest, HeldTextIsInsertedOnceOnLeavingWithoutPrompt) {
     EXPECT_EQ(window.log(), "caret|format:Received|insert:TU 73|caret");
     EXPECT_EQ(receiveText.writerState(), WriterState::Received);
 }
-
-// --- Call-sign capture ---
 
 TEST_F(ReceiveTextTest, CaptureBuildsTheCallAndShowsEveryText) {
     receiveText.armCallCapture();

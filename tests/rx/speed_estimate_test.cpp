@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "rx/manual_speed.h"
 #include "rx/rx_equals_tx.h"
 
 namespace qs::rx {
@@ -56,23 +55,15 @@ TEST(SpeedEstimate, RejectsImplausibleSets) {
     EXPECT_FALSE(estimateSpeed(marksOf(21, 62), spacesOf(21, 42)));
 }
 
-TEST(SpeedEstimate, OnlyGapsUpToTheLetterGapAreChecked) {
+TEST(SpeedEstimate, ChecksGapsUpToTheLetterGapAndReplacesTheSpaceBeforeTheSet) {
     HopHistory withWordGap = spacesOf(21, 62);
     withWordGap[6] = 150;  // sorts after the letter gaps
     EXPECT_TRUE(estimateSpeed(marksOf(21, 62), withWordGap));
     // More than five element gaps before any letter gap.
     EXPECT_FALSE(estimateSpeed(marksOf(21, 62), spacesOf(21, 150)));
-}
-
-TEST(SpeedEstimate, SpaceBeforeTheSetIsReplacedByTheLastOne) {
     // Here entry 11 supplies the third element gap, and entry 0 does not.
     EXPECT_TRUE(estimateSpeed(marksOf(21, 62), {62, 62, 62, 62, 21, 62, 62, 62, 21, 62, 62, 21}));
     EXPECT_FALSE(estimateSpeed(marksOf(21, 62), {21, 62, 62, 62, 21, 62, 62, 62, 21, 62, 62, 62}));
-}
-
-TEST(ManualSpeed, LimitsAreTwoDotTimesInHops) {
-    EXPECT_EQ(manualLimitHops(15), 41);
-    EXPECT_EQ(manualLimitHops(0), 167);
 }
 
 TEST(RxEqualsTx, FastestSendSpeedNotAboveTheReceivedOne) {

@@ -14,13 +14,23 @@ namespace qs::test {
 
 class FakeReceiveWindow : public rx::ReceiveWindow {
 public:
-    void moveCaretToEnd() override;
-    void applyFormat(rx::TextFormat format) override;
-    void insertText(TextView text) override;
+    void moveCaretToEnd() override { record("caret"); }
+    void applyFormat(rx::TextFormat format) override {
+        const char* names[] = {"Received", "Sent", "Notice"};
+        record(std::string("format:") + names[static_cast<int>(format)]);
+    }
+    void insertText(TextView text) override {
+        record("insert:" + toUtf8(text));
+        text_.append(text);
+    }
 
     void record(std::string entry) { entries_.push_back(std::move(entry)); }
     // The entries since the last clearLog(), joined by "|".
-    std::string log() const;
+    std::string log() const {
+        std::string joined;
+        for (const std::string& entry : entries_) joined += (joined.empty() ? "" : "|") + entry;
+        return joined;
+    }
     void clearLog() { entries_.clear(); }
 
     // Everything inserted, in order.

@@ -10,26 +10,17 @@
 
 namespace qs::test {
 
-inline constexpr double kFullScale = 32767.0;
 inline constexpr double kPi = 3.14159265358979323846;
 
-// Frequency of a 512-point tone bin (bin 28 = 602.9296875 Hz).
-inline double toneBinHz(int toneBin) {
-    return toneBin * rx::kSampleRate / 512.0;
-}
-
-// Adds amplitude * sin(2 pi hz t) for the block that starts at sample
-// firstSample of a continuous signal.
-inline void addTone(rx::SampleBlock& block, double hz, double amplitude, long firstSample) {
-    const double radiansPerSample = 2.0 * kPi * hz / rx::kSampleRate;
-    for (int i = 0; i < rx::kBlockSamples; ++i) {
-        block[i] += amplitude * std::sin(radiansPerSample * static_cast<double>(firstSample + i));
-    }
-}
-
-inline rx::SampleBlock toneBlock(double hz, double amplitude, long firstSample) {
+// amplitude * sin(2 pi f t) at the frequency of a 512-point tone bin (bin 28
+// = 602.9296875 Hz), for the block that starts at sample firstSample of a
+// continuous signal.
+inline rx::SampleBlock toneBlock(int toneBin, double amplitude, long firstSample) {
+    const double radiansPerSample = 2.0 * kPi * toneBin / 512.0;
     rx::SampleBlock block{};
-    addTone(block, hz, amplitude, firstSample);
+    for (int i = 0; i < rx::kBlockSamples; ++i) {
+        block[i] = amplitude * std::sin(radiansPerSample * static_cast<double>(firstSample + i));
+    }
     return block;
 }
 
