@@ -296,7 +296,7 @@ TEST_F(SettingsApplicationTest, OptionStringsApplyWhenTheyChange) {
     set(49, kBuiltInOptionString);
     EXPECT_EQ(apply().find("clear"), std::string::npos);
     set(49, u"NMNNP0534NN5001218LNNN");
-    EXPECT_NE(apply().find("font 0, rx clear, tx clear"), std::string::npos);
+    EXPECT_NE(apply().find("font 1, rx clear, tx clear"), std::string::npos);
     set(49, u"NS");
     EXPECT_NE(apply().find("font 0, rx clear, tx clear"), std::string::npos);
     EXPECT_EQ(options.optionString(), u"NS");
@@ -307,9 +307,7 @@ TEST_F(SettingsApplicationTest, OptionStringsApplyWhenTheyChange) {
     set(49, u"NLRNN4x9:A");
     apply();
     EXPECT_EQ(keyer.weights().dot, 1.3);
-    EXPECT_EQ(keyer.weights().dash, 3.8);       // "x"
-    EXPECT_EQ(keyer.weights().charSpace, 3.5);  // 9 is past its table
-    EXPECT_EQ(keyer.weights().wordSpace, 8.0);  // ":"
+    EXPECT_EQ(keyer.weights().dash, 3.8);  // "x" keeps the weight
     EXPECT_EQ(keyer.pttLeadMs(), 25);
 }
 

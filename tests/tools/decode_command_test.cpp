@@ -95,29 +95,20 @@ TEST(DecodeCommand, TraceHasOneLinePerHopAndTheDecodedTextAsEvents) {
     const CommandRun run = decode({"--trace=" + trace.path(), wav.path()});
     ASSERT_EQ(run.status, 0) << run.err;
 
+    // Hop lines count up from 0; event lines ("# hop N text ...") carry the text.
     std::ifstream in(trace.path());
-    long long nextHop = 0;
+    long long hopLines = 0;
     std::string line, tracedText;
     while (std::getline(in, line)) {
-        if (line.rfind("# hop ", 0) == 0) {
-            const std::size_t quote = line.find(" text \"");
-            if (quote != std::string::npos)
-                tracedText += line.substr(quote + 7, line.size() - quote - 8);
-            if (line.find(" space") != std::string::npos) tracedText += ' ';
-            continue;
+        const std::size_t quote = line.find(" text \"");
+        if (quote != std::string::npos)
+            tracedText += line.substr(quote + 7, line.size() - quote - 8);
+        if (line.find(" space") != std::string::npos) tracedText += ' ';
+        if (line[0] != '#') {
+            EXPECT_EQ(line.rfind(std::to_string(hopLines++) + " ", 0), 0u) << line;
         }
-        if (line[0] == '#') continue;
-        std::istringstream fields(line);
-        long long hop;
-        int level, key, dotDash, letterGap, threshold, tone;
-        ASSERT_TRUE(fields >> hop >> level >> key >> dotDash >> letterGap >> threshold >> tone)
-            << line;
-        EXPECT_EQ(hop, nextHop++);
-        EXPECT_TRUE(level >= -90 && level <= 0 && (key == 0 || key == 1)) << line;
-        EXPECT_EQ(threshold, -45);
-        EXPECT_EQ(tone, 28);
     }
-    EXPECT_EQ(nextHop, 20 * 32);
+    EXPECT_EQ(hopLines, 20 * 32);
     EXPECT_EQ(tracedText + "\n", run.out);
 }
 

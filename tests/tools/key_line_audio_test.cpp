@@ -7,8 +7,6 @@
 namespace qs::tools {
 namespace {
 
-using Kind = tx::KeyerEvent::Kind;
-
 std::size_t sampleAt(double timeMs) {
     return static_cast<std::size_t>(std::ceil(timeMs * kKeyLineRateHz / 1000.0));
 }
@@ -78,20 +76,6 @@ TEST(KeyLineAudio, NoiseHasTheAskedPowerAndFollowsTheSeed) {
     noisy.seed = 8;
     EXPECT_NE(renderKeyLine(marks, 2000, noisy), samples);
     EXPECT_GT(rmsBetween(renderKeyLine({}, 500, noisy), 0, 500), 0.2 * toneRms);  // in silence too
-}
-
-TEST(KeyLineAudio, MarksPairKeyDownWithTheNextKeyUp) {
-    const std::vector<tx::KeyerEvent> events = {
-        {50, Kind::PttOn, {}},    {57, Kind::Echo, u"E"},   {114, Kind::KeyDown, {}},
-        {150, Kind::KeyDown, {}}, {174, Kind::KeyUp, {}},   {200, Kind::KeyUp, {}},
-        {294, Kind::PttOff, {}},  {300, Kind::KeyDown, {}},
-    };
-    const std::vector<KeyMark> marks = keyMarks(events, 400);
-    ASSERT_EQ(marks.size(), 2u);
-    EXPECT_EQ(marks[0].downMs, 114);
-    EXPECT_EQ(marks[0].upMs, 174);
-    EXPECT_EQ(marks[1].downMs, 300);  // still down at the end
-    EXPECT_EQ(marks[1].upMs, 400);
 }
 
 }  // namespace
