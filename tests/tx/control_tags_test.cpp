@@ -113,16 +113,12 @@ TEST_F(ControlTagsTest, CutOffOrForeignTagsAreNotConsumed) {
         EXPECT_EQ(process(text), 4) << toUtf8(text);
         EXPECT_FALSE(moved) << toUtf8(text);
     }
+    for (const int outside : {11, 40, -3}) {  // positions outside the text
+        EXPECT_EQ(process(u"<VK_F1>", outside), outside);
+        EXPECT_FALSE(moved);
+    }
     EXPECT_TRUE(target.calls.empty());
     EXPECT_TRUE(receive.letterEndEnabled);
-}
-
-TEST_F(ControlTagsTest, PositionsOutsideTheTextAreLeftAlone) {
-    EXPECT_EQ(process(u"<VK_F1>", 11), 11);
-    EXPECT_EQ(process(u"<VK_F1>", 40), 40);
-    EXPECT_EQ(process(u"<VK_F1>", -3), -3);
-    EXPECT_FALSE(moved);
-    EXPECT_TRUE(target.calls.empty());
 }
 
 }  // namespace
