@@ -24,40 +24,29 @@ void expectRule(const Case& c) {
     }
 }
 
-TEST(NormalizeCallSign, SuffixIsCutToThreeKeepingPortableDigit) {
-    for (const Case& c :
-         {Case{"JA1ABC", "JA1ABC"}, Case{"JA1ABCD", "JA1ABC"}, Case{"K1AB/4", "K1AB/4"},
-          Case{"JA1ABC/1", "JA1ABC/1"}, Case{"JA1ABC/P", "JA1ABC"}, Case{"JA1AB/QRP", "JA1AB"},
-          Case{"K1/4", "K1/4"}, Case{"JA1/P", "JA1"}, Case{"JA1ABC/", "JA1ABC"},
-          Case{"JA1ABCD/2", "JA1ABC"}, Case{"W1A/B/2", "W1A"}}) {
-        expectRule(c);
-    }
-}
-
-TEST(NormalizeCallSign, DeGluedInFrontIsSkipped) {
-    for (const Case& c :
-         {Case{"DEJA1ABC", "JA1ABC"}, Case{"XDEK1AB", "K1AB"}, Case{"DEK1AB", "K1AB"},
-          Case{"CQDEJA1ABC", "JA1ABC"}, Case{"DE JA1ABC", "JA1ABC"}, Case{"DEX1AB", nullptr}}) {
-        expectRule(c);
-    }
-}
-
-TEST(NormalizeCallSign, PrefixCharacterClasses) {
-    for (const Case& c : {Case{"1K1ABC", "K1ABC"}, Case{"A41ABC", "A41ABC"},
-                          Case{"B41ABC", nullptr}, Case{"X1ABC", nullptr}, Case{"2E0ABC", "2E0ABC"},
-                          Case{"0E0ABC", nullptr}, Case{"1X1ABC", nullptr}, Case{"/A1ABC", nullptr},
-                          Case{"ZZJA1ABC", "JA1ABC"}, Case{"2K1AB", "2K1AB"}}) {
-        expectRule(c);
-    }
-}
-
-TEST(NormalizeCallSign, WordsThatAreNoCallSign) {
-    for (const Case& c :
-         {Case{"", nullptr}, Case{"   ", nullptr}, Case{"K1", nullptr}, Case{"1ABC", nullptr},
-          Case{"CQ", nullptr}, Case{"ja1abc", nullptr}, Case{"Ja1ABC", nullptr},
-          Case{"J-1ABC", nullptr}, Case{"5NN", nullptr}, Case{"599", nullptr}}) {
-        expectRule(c);
-    }
+// The suffix is cut to three letters keeping a portable digit; "DE" glued
+// in front is skipped; the prefix's character classes decide the rest.
+TEST(NormalizeCallSign, Examples) {
+    const Case cases[] = {{"JA1ABC", "JA1ABC"},     {"JA1ABCD", "JA1ABC"},
+                          {"K1AB/4", "K1AB/4"},     {"JA1ABC/1", "JA1ABC/1"},
+                          {"JA1ABC/P", "JA1ABC"},   {"JA1AB/QRP", "JA1AB"},
+                          {"K1/4", "K1/4"},         {"JA1/P", "JA1"},
+                          {"JA1ABC/", "JA1ABC"},    {"JA1ABCD/2", "JA1ABC"},
+                          {"W1A/B/2", "W1A"},       {"DEJA1ABC", "JA1ABC"},
+                          {"XDEK1AB", "K1AB"},      {"DEK1AB", "K1AB"},
+                          {"CQDEJA1ABC", "JA1ABC"}, {"DE JA1ABC", "JA1ABC"},
+                          {"DEX1AB", nullptr},      {"1K1ABC", "K1ABC"},
+                          {"A41ABC", "A41ABC"},     {"B41ABC", nullptr},
+                          {"X1ABC", nullptr},       {"2E0ABC", "2E0ABC"},
+                          {"0E0ABC", nullptr},      {"1X1ABC", nullptr},
+                          {"/A1ABC", nullptr},      {"ZZJA1ABC", "JA1ABC"},
+                          {"2K1AB", "2K1AB"},       {"", nullptr},
+                          {"   ", nullptr},         {"K1", nullptr},
+                          {"1ABC", nullptr},        {"CQ", nullptr},
+                          {"ja1abc", nullptr},      {"Ja1ABC", nullptr},
+                          {"J-1ABC", nullptr},      {"5NN", nullptr},
+                          {"599", nullptr}};
+    for (const Case& c : cases) expectRule(c);
 }
 
 TEST(NormalizeCallSign, NonAsciiIsNoLetterOrDigit) {
@@ -108,11 +97,9 @@ TEST(PickUpCallSign, OnlyTheLastThirtyCharactersCount) {
 }
 
 TEST(PickUpCallSign, OddTexts) {
-    EXPECT_EQ(pickUp(""), std::nullopt);
-    EXPECT_EQ(pickUp("RX> "), std::nullopt);
-    EXPECT_EQ(pickUp("RX> RX> RX> "), std::nullopt);
-    EXPECT_EQ(pickUp("      "), std::nullopt);
-    EXPECT_EQ(pickUp("K1"), std::nullopt);
+    for (const char* text : {"", "RX> ", "RX> RX> RX> ", "      ", "K1"}) {
+        EXPECT_EQ(pickUp(text), std::nullopt) << text;
+    }
     EXPECT_EQ(PickUpCallSign(u"RX> \u30A2\u30A4  JA1ABC  \u00E9\u00E9\u00E9"), Text(u"JA1ABC"));
 }
 

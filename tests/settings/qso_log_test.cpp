@@ -8,65 +8,61 @@
 namespace qs::settings {
 namespace {
 
-using qs::test::FakeClock;
 using test::readFileBytes;
-using test::ScratchDir;
 
 class FakeWindow : public ReceiveWindowText {
-public:
+  public:
     Text allText() const override { return text; }
     Text text;
 };
 
 class QsoLogTest : public ::testing::Test {
-protected:
-    // The document path as the view holds it, with the scratch folder.
-    Text documentPath(const char* name) const { return (dir.path() / name).u16string(); }
-    std::filesystem::path logFile(const char* name) const { return dir.path() / name; }
-
+  protected:
+    void SetUp() override { log.setDocumentPath((dir.path() / "station.qstn").u16string()); }
+    std::string logBytes(const char* name) const { return readFileBytes(dir.path() / name); }
     // The window as the receive path and the keying echo leave it: the
     // prompt's line break counts as one character.
     void showPrompt(TextView prompt) { window.text += Text(u"\r") + Text(prompt) + u" "; }
 
-    ScratchDir dir;
-    FakeClock clock;
+    test::ScratchDir dir;
+    qs::test::FakeClock clock;
     FakeWindow window;
     QsoLog log{window, clock};
 };
 
-TEST_F(QsoLogTest, StartedAtApplyTheFileLiesInTheDocumentsFolder) {
-    log.setDocumentPath(documentPath("station.qstn"));
+// Text mode turns the header's "\r\n" into CR CR LF.
+TEST_F(QsoLogTest, FileNameAndHeaderDependOnHowTheLogStarted) {
     EXPECT_FALSE(log.qsoLogOn());
     ASSERT_TRUE(log.startQsoLog(QsoLogStart::AtApply));
     EXPECT_TRUE(log.qsoLogOn());
-    EXPECT_EQ(std::filesystem::path(log.qsoLogPath()), logFile("20240307[0905J].txt"));
-    EXPECT_EQ(std::filesystem::path(log.documentPath()), dir.path() / "");
-    // Text mode turns the header's "\r\n" into CR CR LF.
-    EXPECT_EQ(readFileBytes(logFile("20240307[0905J].txt")), "Quillstone20240307[0905J]\r\r\n");
+    EXPECT_EQ(std::filesystem::path(log.qsoLogPath()), dir.path() / "20240307[0905J].txt");
+    EXPECT_EQ(logBytes("20240307[0905J].txt"), "Quillstone20240307[0905J]\r\r\n");
 
-    // Started again from the options, the folder stays the base.
+    // From the options the stamp follows the document's name.
     clock.setLocal(23, 59);
+    QsoLog fromOptions{window, clock};
+    fromOptions.setDocumentPath((dir.path() / "station.qstn").u16string());
+    ASSERT_TRUE(fromOptions.startQsoLog(QsoLogStart::FromOptions));
+    EXPECT_EQ(logBytes("station.qstn20240307[2359J].txt"), "QSTN 20240307[2359J]\r\r\n");
+    // Started again from the options, the folder stays the base.
     ASSERT_TRUE(log.startQsoLog(QsoLogStart::FromOptions));
-    EXPECT_EQ(readFileBytes(logFile("20240307[2359J].txt")), "QSTN 20240307[2359J]\r\r\n");
+    EXPECT_EQ(logBytes("20240307[2359J].txt"), "QSTN 20240307[2359J]\r\r\n");
 }
 
-TEST_F(QsoLogTest, StartedFromTheOptionsTheStampFollowsTheDocumentsName) {
-    // Without a document nothing starts, and the prompts write nothing.
-    EXPECT_FALSE(log.startQsoLog(QsoLogStart::FromOptions));
-    EXPECT_FALSE(log.qsoLogOn());
+TEST(QsoLog, WithoutADocumentNothingStartsOrIsWritten) {
+    test::ScratchDir dir;
+    const qs::test::FakeClock clock;
+    FakeWindow window;
     window.text = u"CQ";
+    QsoLog log{window, clock};
+    EXPECT_FALSE(log.startQsoLog(QsoLogStart::FromOptions));
     log.logBeforeRxPrompt();
     log.flushQsoLog();
+    EXPECT_FALSE(log.qsoLogOn());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-
-    log.setDocumentPath(documentPath("station.qstn"));
-    ASSERT_TRUE(log.startQsoLog(QsoLogStart::FromOptions));
-    EXPECT_EQ(readFileBytes(logFile("station.qstn20240307[0905J].txt")),
-              "QSTN 20240307[0905J]\r\r\n");
 }
 
 TEST_F(QsoLogTest, ChunksAndPromptLinesFollowTheWindowInUtf8) {
-    log.setDocumentPath(documentPath("station.qstn"));
     log.startQsoLog(QsoLogStart::AtApply);
     window.text = u"CQ CQ DE JA1ABC";
     clock.setLocal(9, 6);
@@ -78,8 +74,7 @@ TEST_F(QsoLogTest, ChunksAndPromptLinesFollowTheWindowInUtf8) {
     showPrompt(u"RX>");
     window.text += u"R TNX\n73 \u3053\u3093 \U0001F4FB";
     log.flushQsoLog();
-
-    EXPECT_EQ(readFileBytes(logFile("20240307[0905J].txt")),
+    EXPECT_EQ(logBytes("20240307[0905J].txt"),
               "Quillstone20240307[0905J]\r\r\n"
               "CQ CQ DE JA1ABC\rTX> [09:06J]"
               " JA1ABC DE JA2XYZ\rRX> [09:07J]"
@@ -87,48 +82,34 @@ TEST_F(QsoLogTest, ChunksAndPromptLinesFollowTheWindowInUtf8) {
 }
 
 TEST_F(QsoLogTest, AStartInTheSameMinuteAppendsAndOverwritesNothing) {
-    log.setDocumentPath(documentPath("station.qstn"));
     log.startQsoLog(QsoLogStart::AtApply);
     window.text = u"FIRST QSO TEXT THAT MUST SURVIVE";
     log.logBeforeTxPrompt();
     log.startQsoLog(QsoLogStart::FromOptions);
-    EXPECT_EQ(readFileBytes(logFile("20240307[0905J].txt")),
+    EXPECT_EQ(logBytes("20240307[0905J].txt"),
               "Quillstone20240307[0905J]\r\r\n"
               "FIRST QSO TEXT THAT MUST SURVIVE\rTX> [09:05J]"
               "QSTN 20240307[0905J]\r\r\n");
 }
 
-TEST_F(QsoLogTest, AClearedWindowIsLoggedFromItsFirstCharacter) {
-    log.setDocumentPath(documentPath("station.qstn"));
+// After a clear the window is logged from its first character; a window
+// that shrank without the clear hook gives an empty chunk.
+TEST_F(QsoLogTest, AShorterWindowIsLoggedFromTheStartOnlyAfterAClear) {
     log.startQsoLog(QsoLogStart::AtApply);
     window.text = u"A LONG STRETCH OF RECEIVED TEXT";
     log.logBeforeTxPrompt();
-    showPrompt(u"TX>");
-    window.text += u"SENT";
-
     log.logBeforeRxClear();
     window.text = u"AFTER CLEAR";
     log.logBeforeRxPrompt();
-    EXPECT_EQ(readFileBytes(logFile("20240307[0905J].txt")),
-              "Quillstone20240307[0905J]\r\r\n"
-              "A LONG STRETCH OF RECEIVED TEXT\rTX> [09:05J]"
-              " SENT"
-              "AFTER CLEAR\rRX> [09:05J]");
-}
-
-TEST_F(QsoLogTest, WithoutTheClearHookAShorterWindowGivesAnEmptyChunk) {
-    log.setDocumentPath(documentPath("station.qstn"));
-    log.startQsoLog(QsoLogStart::AtApply);
-    window.text = u"A LONG STRETCH OF RECEIVED TEXT";
-    log.logBeforeTxPrompt();
     window.text = u"SHORT";
-    log.logBeforeRxPrompt();
-    window.text += u"\rRX> NEXT";
+    log.logBeforeTxPrompt();
+    window.text += u"\rTX> NEXT";
     log.flushQsoLog();
-    EXPECT_EQ(readFileBytes(logFile("20240307[0905J].txt")),
+    EXPECT_EQ(logBytes("20240307[0905J].txt"),
               "Quillstone20240307[0905J]\r\r\n"
               "A LONG STRETCH OF RECEIVED TEXT\rTX> [09:05J]"
-              "\rRX> [09:05J]"
+              "AFTER CLEAR\rRX> [09:05J]"
+              "\rTX> [09:05J]"
               " NEXT");
 }
 

@@ -14,13 +14,6 @@
 namespace qs::tools {
 namespace {
 
-using test::chunk;
-using test::chunkHeader;
-using test::fmtBody;
-using test::pcmFmt;
-using test::riffWave;
-using test::samples16;
-
 struct CommandRun {
     int status;
     std::string out;
@@ -33,8 +26,8 @@ CommandRun decode(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-int lineCount(const std::string& text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+long lineCount(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
 }
 
 std::vector<double> shortMorse() {
@@ -44,20 +37,13 @@ std::vector<double> shortMorse() {
     return test::morseAudio("TEST", spec);
 }
 
-TEST(DecodeCommand, UnusableRecordingsGiveOneLineAndStatus2) {
-    const std::string data = chunk("data", samples16({1, 2, 3, 4}));
-    const std::string files[] = {
-        "just text",
-        riffWave(chunk("fmt ", fmtBody(1, 1, 11025, 8, 1)) + data),
-        riffWave(chunk("fmt ", fmtBody(3, 1, 11025, 32, 4)) + data),
-        riffWave(chunk("fmt ", fmtBody(1, 3, 11025, 16, 6)) + data),
-        riffWave(chunk("fmt ", fmtBody(1, 1, 192000, 16, 2)) + data),
-        riffWave(pcmFmt(1, 11025) + chunk("data", "")),
-        riffWave(pcmFmt(1, 11025) + chunkHeader("LIST", 0xFFFFFFF0) + data),
-        riffWave(data),
-    };
-    for (const std::string& bytes : files) {
-        test::TempFile file("bad.wav");
+TEST(DecodeCommand, UnusableInputGivesOneNamedLineAndStatus2) {
+    using namespace test;
+    test::TempFile file("bad.wav");
+    for (const std::string& bytes :
+         {std::string("just text"),
+          riffWave(chunk("fmt ", fmtBody(3, 1, 11025, 32, 4)) + chunk("data", samples16({1}))),
+          riffWave(pcmFmt(1, 11025) + chunkHeader("LIST", 0xFFFFFFF0))}) {
         file.write(bytes);
         const CommandRun run = decode({file.path()});
         EXPECT_EQ(run.status, 2);
@@ -65,38 +51,27 @@ TEST(DecodeCommand, UnusableRecordingsGiveOneLineAndStatus2) {
         EXPECT_EQ(run.err.rfind("qstn decode: " + file.path() + ": ", 0), 0u) << run.err;
         EXPECT_EQ(lineCount(run.err), 1) << run.err;
     }
+    EXPECT_EQ(decode({"/nonexistent/qso.wav"}).err,
+              "qstn decode: /nonexistent/qso.wav: cannot open the file\n");
 
-    const CommandRun missing = decode({"/nonexistent/qso.wav"});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "qstn decode: /nonexistent/qso.wav: cannot open the file\n");
-
-    test::TempFile mono("mono.wav");
-    ASSERT_TRUE(writeWavFile(mono.path(), 11025, {shortMorse()}));
-    const CommandRun right = decode({"--channel", "right", mono.path()});
-    EXPECT_EQ(right.status, 2);
-    EXPECT_EQ(lineCount(right.err), 1);
+    ASSERT_TRUE(writeWavFile(file.path(), 11025, {shortMorse()}));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--channel", "right", file.path()},
+          {"--trace", "/nonexistent/dir/trace.txt", file.path()}}) {
+        const CommandRun run = decode(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(lineCount(run.err), 1) << run.err;
+    }
 }
 
-TEST(DecodeCommand, BadOptionsGiveUsageAndStatus2HelpGivesStatus0) {
+TEST(DecodeCommand, BadOptionsGiveUsageAndStatus2) {
     const CommandRun bad = decode({"--tone", "99", "qso.wav"});
     EXPECT_EQ(bad.status, 2);
-    EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("--tone"), std::string::npos);
     EXPECT_NE(bad.err.find("usage: qstn decode"), std::string::npos);
     EXPECT_EQ(decode({}).status, 2);
-
-    const CommandRun help = decode({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, decodeHelp());
-    EXPECT_EQ(help.err, "");
-
-    test::TempFile file("ok.wav");
-    ASSERT_TRUE(writeWavFile(file.path(), 11025, {shortMorse()}));
-    const CommandRun unwritableTrace =
-        decode({"--trace", "/nonexistent/dir/trace.txt", file.path()});
-    EXPECT_EQ(unwritableTrace.status, 2);
-    EXPECT_EQ(unwritableTrace.out, "");
-    EXPECT_EQ(lineCount(unwritableTrace.err), 1);
+    EXPECT_EQ(decode({"--help"}).status, 0);
 }
 
 TEST(DecodeCommand, RecordingCutShortIsDecodedAfterAWarning) {
@@ -108,45 +83,32 @@ TEST(DecodeCommand, RecordingCutShortIsDecodedAfterAWarning) {
     EXPECT_NE(run.err.find("warning"), std::string::npos);
     EXPECT_EQ(lineCount(run.err), 1);
     ASSERT_FALSE(run.out.empty());
-    EXPECT_EQ(run.out.back(), '\n');
     EXPECT_EQ(lineCount(run.out), 1);
+    EXPECT_EQ(run.out.back(), '\n');
 }
 
 TEST(DecodeCommand, TraceHasOneLinePerHopAndTheDecodedTextAsEvents) {
     std::vector<double> samples = shortMorse();
     samples.resize(20 * 1024 + 500);  // 20 blocks and a partial one
-    test::TempFile wav("traced.wav");
-    test::TempFile trace("trace.txt");
+    test::TempFile wav("traced.wav"), trace("trace.txt");
     ASSERT_TRUE(writeWavFile(wav.path(), 11025, {samples}));
     const CommandRun run = decode({"--trace=" + trace.path(), wav.path()});
     ASSERT_EQ(run.status, 0) << run.err;
 
+    // Hop lines count up from 0; event lines ("# hop N text ...") carry the text.
     std::ifstream in(trace.path());
-    std::string line;
-    long long nextHop = 0;
-    std::string tracedText;
+    long long hopLines = 0;
+    std::string line, tracedText;
     while (std::getline(in, line)) {
-        if (line.rfind("# hop ", 0) == 0) {
-            const std::size_t quote = line.find(" text \"");
-            if (quote != std::string::npos)
-                tracedText += line.substr(quote + 7, line.size() - quote - 8);
-            if (line.find(" space") != std::string::npos) tracedText += ' ';
-            continue;
+        const std::size_t quote = line.find(" text \"");
+        if (quote != std::string::npos)
+            tracedText += line.substr(quote + 7, line.size() - quote - 8);
+        if (line.find(" space") != std::string::npos) tracedText += ' ';
+        if (line[0] != '#') {
+            EXPECT_EQ(line.rfind(std::to_string(hopLines++) + " ", 0), 0u) << line;
         }
-        if (line[0] == '#') continue;
-        std::istringstream fields(line);
-        long long hop;
-        int level, key, dotDash, letterGap, threshold, tone;
-        ASSERT_TRUE(fields >> hop >> level >> key >> dotDash >> letterGap >> threshold >> tone)
-            << line;
-        EXPECT_EQ(hop, nextHop++);
-        EXPECT_GE(level, -90);
-        EXPECT_LE(level, 0);
-        EXPECT_TRUE(key == 0 || key == 1);
-        EXPECT_EQ(threshold, -45);
-        EXPECT_EQ(tone, 28);
     }
-    EXPECT_EQ(nextHop, 20 * 32);
+    EXPECT_EQ(hopLines, 20 * 32);
     EXPECT_EQ(tracedText + "\n", run.out);
 }
 

@@ -11,14 +11,7 @@
 namespace qs::tools {
 namespace {
 
-using test::chunk;
-using test::chunkHeader;
-using test::extensibleFmt;
-using test::fmtBody;
-using test::le32;
-using test::pcmFmt;
-using test::riffWave;
-using test::samples16;
+using namespace test;
 
 struct Opened {
     WavStatus status;
@@ -47,7 +40,6 @@ TEST(WavReader, ReadsWhatTheWriterWrites) {
     const Opened mono = openBytes(wavFileBytes(11025, {left}));
     ASSERT_TRUE(mono.status.ok()) << mono.status.error;
     EXPECT_EQ(mono.format.sampleRateHz, 11025);
-    EXPECT_EQ(mono.format.channels, 1);
     EXPECT_EQ(mono.format.frames, 7u);
     EXPECT_FALSE(mono.format.truncated());
     EXPECT_EQ(mono.samples, (std::vector<std::int16_t>{0, 1, -2, 32767, -32768, 32767, -32768}));
@@ -56,11 +48,8 @@ TEST(WavReader, ReadsWhatTheWriterWrites) {
     ASSERT_TRUE(stereo.status.ok()) << stereo.status.error;
     EXPECT_EQ(stereo.format.channels, 2);
     EXPECT_EQ(stereo.format.sampleRateHz, 48000);
-    ASSERT_EQ(stereo.samples.size(), 14u);
-    EXPECT_EQ(stereo.samples[0], 0);
-    EXPECT_EQ(stereo.samples[1], 5);
-    EXPECT_EQ(stereo.samples[12], -32768);
-    EXPECT_EQ(stereo.samples[13], 11);
+    EXPECT_EQ(stereo.samples, (std::vector<std::int16_t>{0, 5, 1, 6, -2, 7, 32767, 8, -32768, 9,
+                                                         32767, 10, -32768, 11}));
 }
 
 TEST(WavReader, FindsChunksInAnyOrderAndSkipsOthersWithTheirPadding) {

@@ -10,7 +10,7 @@ namespace {
 
 // Records what the tags do to the rest of the terminal, in order.
 class RecordingTarget : public ControlTagTarget {
-public:
+  public:
     int txSpeedPosition() const override { return speedPosition; }
     void setTxSpeedPosition(int position) override {
         speedPosition = position;
@@ -29,7 +29,7 @@ public:
 };
 
 class ControlTagsTest : public ::testing::Test {
-protected:
+  protected:
     // Runs the tags at `sendPos` of "TX> " + `text`; returns the new position.
     int process(const std::u16string& text, int sendPos = 4) {
         const Text box = u"TX> " + text;
@@ -46,13 +46,19 @@ protected:
 
 using Calls = std::vector<std::string>;
 
-TEST_F(ControlTagsTest, CommandTagsActAndAreSkipped) {
+// A run of tags is applied up to the first ordinary character or the end.
+TEST_F(ControlTagsTest, CommandTagsInARowActAndAreSkipped) {
     EXPECT_EQ(process(u"<VK_F6>TU"), 11);
     EXPECT_TRUE(moved);
-    EXPECT_EQ(process(u"<VK_F7>TU"), 11);
-    EXPECT_EQ(process(u"<VK_F1>TU"), 11);
-    EXPECT_EQ(process(u"<CALLGET>TU"), 13);
-    EXPECT_EQ(target.calls, (Calls{"qso", "save", "clear call", "arm capture", "caption HisCall"}));
+    EXPECT_EQ(process(u"<VK_F7><VK_F1>A<VK_F6>"), 18);
+    EXPECT_EQ(process(u"<CALLGET>"), 13);
+    EXPECT_EQ(process(u"A<VK_F6>", 5), 12);
+    EXPECT_EQ(target.calls,
+              (Calls{"qso", "save", "clear call", "arm capture", "caption HisCall", "qso"}));
+    target.calls.clear();
+    EXPECT_EQ(process(u"<+1 UP><VK_F1><-2 DOWN><ORIGINAL>CQ"), 4 + 7 + 7 + 9 + 10);
+    EXPECT_EQ(process(u"<-1 DOWN>"), 13);
+    EXPECT_EQ(target.calls, (Calls{"speed 16", "clear call", "speed 14", "speed 15", "speed 14"}));
 }
 
 TEST_F(ControlTagsTest, ReceiveSpeedRestartSuspendsLetterEnds) {
@@ -61,11 +67,6 @@ TEST_F(ControlTagsTest, ReceiveSpeedRestartSuspendsLetterEnds) {
     EXPECT_FALSE(receive.letterEndEnabled);
     EXPECT_EQ(receive.historyIndex, 0);
     EXPECT_TRUE(target.calls.empty());
-}
-
-TEST_F(ControlTagsTest, TagsInARowAreAllAppliedBeforeTheNextCharacter) {
-    EXPECT_EQ(process(u"<+1 UP><VK_F1><-2 DOWN><ORIGINAL>CQ"), 4 + 7 + 7 + 9 + 10);
-    EXPECT_EQ(target.calls, (Calls{"speed 16", "clear call", "speed 14", "speed 15"}));
 }
 
 TEST_F(ControlTagsTest, SpeedStepsStopAtBothEndsAndOriginalReturnsToTheFirstSaved) {
@@ -104,15 +105,6 @@ TEST_F(ControlTagsTest, OriginalWithoutSavedSpeedIsOnlySkipped) {
     EXPECT_EQ(target.speedPosition, 16);
 }
 
-TEST_F(ControlTagsTest, TagsEndingTheTextAreApplied) {
-    EXPECT_EQ(process(u"<VK_F1>"), 11);
-    EXPECT_EQ(process(u"<CALLGET>"), 13);
-    EXPECT_EQ(process(u"<-1 DOWN>"), 13);
-    EXPECT_EQ(process(u"<ORIGINAL>"), 14);
-    EXPECT_EQ(target.calls,
-              (Calls{"clear call", "arm capture", "caption HisCall", "speed 14", "speed 15"}));
-}
-
 TEST_F(ControlTagsTest, CutOffOrForeignTagsAreNotConsumed) {
     for (const char16_t* text :
          {u"", u"<", u"<VK_F1", u"<CALLGET", u"<ORIGINAL", u"<-1 DOWN", u"<vk_f1>", u"<+1 Up>",
@@ -121,22 +113,12 @@ TEST_F(ControlTagsTest, CutOffOrForeignTagsAreNotConsumed) {
         EXPECT_EQ(process(text), 4) << toUtf8(text);
         EXPECT_FALSE(moved) << toUtf8(text);
     }
+    for (const int outside : {11, 40, -3}) {  // positions outside the text
+        EXPECT_EQ(process(u"<VK_F1>", outside), outside);
+        EXPECT_FALSE(moved);
+    }
     EXPECT_TRUE(target.calls.empty());
     EXPECT_TRUE(receive.letterEndEnabled);
-}
-
-TEST_F(ControlTagsTest, ATagStopsTheRunAtTheFirstOrdinaryCharacter) {
-    EXPECT_EQ(process(u"<VK_F1>A<VK_F6>"), 11);
-    EXPECT_EQ(target.calls, (Calls{"clear call"}));
-    EXPECT_EQ(process(u"A<VK_F6>", 5), 12);
-}
-
-TEST_F(ControlTagsTest, PositionsOutsideTheTextAreLeftAlone) {
-    EXPECT_EQ(process(u"<VK_F1>", 11), 11);
-    EXPECT_EQ(process(u"<VK_F1>", 40), 40);
-    EXPECT_EQ(process(u"<VK_F1>", -3), -3);
-    EXPECT_FALSE(moved);
-    EXPECT_TRUE(target.calls.empty());
 }
 
 }  // namespace

@@ -44,37 +44,18 @@ TEST(KeyerHamLog, NotFoundDropsEachCharacterUntilARetestPasses) {
     EXPECT_EQ(timeline.eventsOf(KeyerEvent::Kind::Message).size(), 2u);
 }
 
-TEST(KeyerOptions, LeadHoldAndHamLogPtt) {
-    KeyerTimeline timeline(rx::patternFor);
-    Keyer& keyer = timeline.keyer();
-    const std::pair<char16_t, int> leads[] = {{u'A', 25},  {u'B', 50},  {u'C', 100},
-                                              {u'D', 200}, {u'X', 200}, {u'N', 0}};
-    for (const auto& [option, leadMs] : leads) {
-        Text options = u"NMNNN1123NS5001218NHNN";
-        options[9] = option;
-        keyer.applyKeyingOptions(options);
-        EXPECT_EQ(keyer.pttLeadMs(), leadMs);
-    }
-    EXPECT_TRUE(keyer.txEditHold());
-    EXPECT_TRUE(timeline.txEditChecked());
-    EXPECT_TRUE(keyer.pttViaHamLog());
-    keyer.applyKeyingOptions(u"NMNNN1123NX5001218NXNN");
-    EXPECT_FALSE(keyer.txEditHold());
-    EXPECT_FALSE(timeline.txEditChecked());
-    EXPECT_FALSE(keyer.pttViaHamLog());
-    EXPECT_EQ(timeline.txSpeedLabel(), u"100/Min");
-}
-
 TEST(KeyerOptions, ShortOptionStringChangesOnlyWhatItHolds) {
     KeyerTimeline timeline(rx::patternFor);
     Keyer& keyer = timeline.keyer();
+    keyer.applyKeyingOptions(u"NMNNN1123NX5001218NXNN");
+    EXPECT_FALSE(keyer.txEditHold() || timeline.txEditChecked() || keyer.pttViaHamLog());
     keyer.applyKeyingOptions(u"NMENN0000DS5001218NHNN");
+    EXPECT_TRUE(keyer.txEditHold() && timeline.txEditChecked() && keyer.pttViaHamLog());
     keyer.applyKeyingOptions(u"NMN");
     EXPECT_FALSE(keyer.echoToRx());
     EXPECT_EQ(keyer.weights().dot, 0.9);
     EXPECT_EQ(keyer.pttLeadMs(), 200);
-    EXPECT_TRUE(keyer.txEditHold());
-    EXPECT_TRUE(keyer.pttViaHamLog());
+    EXPECT_TRUE(keyer.txEditHold() && keyer.pttViaHamLog());
 }
 
 std::optional<std::string_view> oddPatterns(TextView character) {

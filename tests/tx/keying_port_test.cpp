@@ -20,7 +20,7 @@ class FakeHardware : public SerialDevice,
                      public UsbKeyerLibrary,
                      public KeyingPortView,
                      public SettingsSlots {
-public:
+  public:
     std::set<Text> presentPorts{u"COM1", u"COM3", u"COM9", u"\\\\.\\COM12"};
     bool dllPresent = true;
     bool entryPointsPresent = true;
@@ -62,7 +62,7 @@ public:
         note("slot " + std::to_string(slot) + " " + toUtf8(value));
     }
 
-private:
+  private:
     void note(const std::string& entry) { log += (log.empty() ? "" : ", ") + entry; }
 };
 
@@ -70,7 +70,7 @@ constexpr char kUsbOpened[] =
     "load usbif4cw.dll, find usbif4cwOpen usbif4cwClose usbif4cwWriteData, usb-open 0";
 
 class KeyingPortTest : public ::testing::Test {
-protected:
+  protected:
     FakeHardware hardware;
     KeyingPort port{hardware, hardware, hardware, hardware};
 
@@ -85,11 +85,15 @@ protected:
 };
 
 TEST_F(KeyingPortTest, MenuOpensComPortsByTheirDeviceNames) {
+    // A port that fails to open keeps its name, keys nothing and needs no close.
     port.menuCommand(menu::kCom8);
+    EXPECT_EQ(hardware.take(), "open COM8, message Can't open COM8.");
+    EXPECT_EQ(port.portName(), u"COM8");
+    EXPECT_TRUE(port.comOpen());
+    EXPECT_EQ(keyOneElement(), "");
     port.menuCommand(menu::kCom9);
     port.menuCommand(menu::kCom9 + 3);
     EXPECT_EQ(hardware.take(),
-              "open COM8, message Can't open COM8., "
               "open COM9, -rts, -dtr, slot 37 COM9, "
               "close, open \\\\.\\COM12, -rts, -dtr, slot 37 COM12");
     EXPECT_EQ(hardware.label, u"COM12  RTS");
@@ -110,17 +114,6 @@ TEST_F(KeyingPortTest, KeyLineChoiceSwapsKeyAndPttLines) {
     EXPECT_EQ(keyOneElement(), "+rts, +dtr, -dtr, -rts");
 }
 
-TEST_F(KeyingPortTest, FailedComPortKeepsItsNameAndKeysNothing) {
-    port.selectComPort(5);
-    EXPECT_EQ(hardware.take(), "open COM5, message Can't open COM5.");
-    EXPECT_EQ(port.portName(), u"COM5");
-    EXPECT_TRUE(port.comOpen());
-    EXPECT_EQ(hardware.label, u"COM1 RTS");
-    EXPECT_EQ(keyOneElement(), "");
-    port.selectComPort(3);  // nothing to close behind the failed port
-    EXPECT_EQ(hardware.take(), "open COM3, -rts, -dtr, slot 37 COM3");
-}
-
 TEST_F(KeyingPortTest, Usbif4cwKeysWithDataBytesAndHasNoPtt) {
     port.menuCommand(menu::kUsbif4cw);
     EXPECT_EQ(hardware.take(), std::string(kUsbOpened) + ", slot 37 USBIF");
@@ -132,20 +125,18 @@ TEST_F(KeyingPortTest, Usbif4cwKeysWithDataBytesAndHasNoPtt) {
     EXPECT_EQ(keyOneElement(), "+dtr, +rts, -rts, -dtr");
 }
 
-TEST_F(KeyingPortTest, MissingUsbif4cwLeavesNoPortSelected) {
+TEST_F(KeyingPortTest, Usbif4cwFailuresLeaveNoPortAndFreeTheLibraryAgain) {
     port.selectComPort(3);
-    hardware.take();
     hardware.dllPresent = false;
     port.selectUsbif4cw();
     EXPECT_EQ(hardware.take(),
-              "close, load usbif4cw.dll, message USBIF4CWが見つかりませんでした。");
+              "open COM3, -rts, -dtr, slot 37 COM3, close, load usbif4cw.dll, "
+              "message USBIF4CWが見つかりませんでした。");
     EXPECT_EQ(hardware.label, u"");
     EXPECT_EQ(port.portName(), u"");
     EXPECT_FALSE(port.usbif4cwInUse());
-    EXPECT_EQ(keyOneElement(), "");
-}
 
-TEST_F(KeyingPortTest, Usbif4cwFailuresFreeTheLibraryAgain) {
+    hardware.dllPresent = true;
     hardware.entryPointsPresent = false;
     port.selectUsbif4cw();
     EXPECT_EQ(hardware.take(),
@@ -172,30 +163,36 @@ TEST_F(KeyingPortTest, CloseReleasesWhatIsOpenOnce) {
     EXPECT_EQ(hardware.take(), "usb-close 2, free");
 }
 
-TEST_F(KeyingPortTest, FirstRecordOpensItsPortAndLine) {
+// The settings record's port and line: the first record opens them (a failed
+// open still counts); later ones keep the active port and line and write them
+// back; unknown or empty slots change nothing.
+TEST_F(KeyingPortTest, SettingsRecordsOpenTheFirstPortOnly) {
+    port.applyKeyingSettings(u"", u"");
+    port.applyKeyingSettings(u"COM16", u"CTS");
+    port.applyKeyingSettings(u"com3", u"");
+    EXPECT_EQ(hardware.take(), "");
+    EXPECT_EQ(hardware.label, u"COM1 RTS");
+    EXPECT_FALSE(port.keyLineSet());
+
     port.applyKeyingSettings(u"COM3", u"DTR");
     EXPECT_EQ(hardware.take(), "open COM3, -rts, -dtr");  // no slot rewritten
     EXPECT_EQ(hardware.label, u"COM3 DTR");
     EXPECT_TRUE(port.keyLineSet());
-}
-
-TEST_F(KeyingPortTest, LaterRecordsKeepTheActivePortAndLine) {
-    port.selectComPort(1);
     port.selectKeyLine(u"RTS");
     hardware.take();
-    port.applyKeyingSettings(u"COM3", u"DTR");
-    EXPECT_EQ(hardware.take(), "slot 37 COM1, slot 38 RTS");
-    port.applyKeyingSettings(u"COM1", u"RTS");
+    port.applyKeyingSettings(u"COM1", u"DTR");
+    EXPECT_EQ(hardware.take(), "slot 37 COM3, slot 38 RTS");
+    port.applyKeyingSettings(u"COM3", u"RTS");
     EXPECT_EQ(hardware.take(), "");
+
+    FakeHardware failing;
+    KeyingPort other{failing, failing, failing, failing};
+    other.applyKeyingSettings(u"COM7", u"");
+    other.applyKeyingSettings(u"COM3", u"");
+    EXPECT_EQ(failing.take(), "open COM7, message Can't open COM7., slot 37 COM7");
 }
 
-TEST_F(KeyingPortTest, FailedComOpenStillCountsAsActive) {
-    port.applyKeyingSettings(u"COM7", u"");
-    port.applyKeyingSettings(u"COM3", u"");
-    EXPECT_EQ(hardware.take(), "open COM7, message Can't open COM7., slot 37 COM7");
-}
-
-TEST_F(KeyingPortTest, RecordWithUsbif4cwIgnoresTheKeyLine) {
+TEST_F(KeyingPortTest, SettingsRecordWithUsbif4cwIgnoresTheKeyLine) {
     port.applyKeyingSettings(u"USBIF", u"DTR");
     EXPECT_EQ(hardware.take(), kUsbOpened);
     EXPECT_EQ(hardware.label, u"USBIF4CW");
@@ -207,15 +204,6 @@ TEST_F(KeyingPortTest, RecordWithUsbif4cwIgnoresTheKeyLine) {
     other.applyKeyingSettings(u"USBIF", u"DTR");
     EXPECT_EQ(other.portName(), u"");
     EXPECT_EQ(missing.label, u" DTR");
-}
-
-TEST_F(KeyingPortTest, UnknownOrEmptySlotsChangeNothing) {
-    port.applyKeyingSettings(u"", u"");
-    port.applyKeyingSettings(u"COM16", u"CTS");
-    port.applyKeyingSettings(u"com3", u"");
-    EXPECT_EQ(hardware.take(), "");
-    EXPECT_EQ(hardware.label, u"COM1 RTS");
-    EXPECT_FALSE(port.keyLineSet());
 }
 
 }  // namespace

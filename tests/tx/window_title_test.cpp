@@ -6,7 +6,7 @@ namespace qs::tx {
 namespace {
 
 class FakeTitleSources : public TitleSources {
-public:
+  public:
     Text name;
     bool hamLogIsLogSoft = true;
     bool programRunning = false;  // HamLog or Logger32, whichever is the log program
@@ -23,7 +23,7 @@ public:
     void setWindowTitle(TextView text) override { title = text; }
 };
 
-TEST(WindowTitle, HamLogSuffixOnlyWhileItsWindowIsFound) {
+TEST(WindowTitle, LogProgramSuffixOnlyWhileItsWindowIsFound) {
     FakeTitleSources sources;
     refreshWindowTitle(sources);
     EXPECT_EQ(sources.title, u" Quillstone V16.0.0 JA1ABC (home.qstn)");
@@ -31,18 +31,15 @@ TEST(WindowTitle, HamLogSuffixOnlyWhileItsWindowIsFound) {
     sources.name = u"TARO";
     refreshWindowTitle(sources);
     EXPECT_EQ(sources.title, u" Quillstone V16.0.0 JA1ABC-TARO (home.qstn)  [with Hamlog]");
-    EXPECT_EQ(sources.pollRestarts, 0);
-}
 
-TEST(WindowTitle, MissingLogger32RestartsItsSearch) {
-    FakeTitleSources sources;
+    // A missing Logger32 restarts its search.
     sources.hamLogIsLogSoft = false;
+    sources.programRunning = false;
     refreshWindowTitle(sources);
-    EXPECT_EQ(sources.title, u" Quillstone V16.0.0 JA1ABC (home.qstn)");
     EXPECT_EQ(sources.pollRestarts, 1);
     sources.programRunning = true;
     refreshWindowTitle(sources);
-    EXPECT_EQ(sources.title, u" Quillstone V16.0.0 JA1ABC (home.qstn)  [with Logger32]");
+    EXPECT_EQ(sources.title, u" Quillstone V16.0.0 JA1ABC-TARO (home.qstn)  [with Logger32]");
     EXPECT_EQ(sources.pollRestarts, 1);
 }
 
