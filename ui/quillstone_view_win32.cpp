@@ -39,29 +39,30 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
 // rest are members. Everything referred to here exists before core_.
 ViewPlatform CQuillstoneView::platform() {
     return {
-        *this,             // host
-        *this,             // receiveWindow
-        *this,             // receiveWindowText
-        *this,             // receiveForm
-        *this,             // indicators
-        *hisCallEdit_,     // hisCall
-        levelCanvas_,      // levelCanvas
-        spectrumCanvas_,   // spectrumCanvas
-        *this,             // macroLabels
-        *this,             // soundDeviceCombo
-        *this,             // capture
-        *this,             // loggingProgram
-        *this,             // txSpeed
-        *this,             // form
-        *this,             // portView
-        serialDevice_,     // serial
-        usbLibrary_,       // usb
-        keyerTimer_,       // keyerTimer
-        *transmitEdit_,    // transmitBox
-        hamLog_,           // hamLog
-        *this,             // keyerView
-        *tagTarget_,       // tagTarget
-        clock_,            // clock
+        *this,            // host
+        *this,            // receiveWindow
+        *this,            // receiveWindowText
+        *this,            // receiveForm
+        *this,            // indicators
+        *hisCallEdit_,    // hisCall
+        levelCanvas_,     // levelCanvas
+        spectrumCanvas_,  // spectrumCanvas
+        *this,            // macroLabels
+        soundDevices_,    // soundDevices
+        directSound_,     // captureBackend
+        desktop_,         // captureDesktop
+        *this,            // loggingProgram
+        *this,            // txSpeed
+        *this,            // form
+        *this,            // portView
+        serialDevice_,    // serial
+        usbLibrary_,      // usb
+        keyerTimer_,      // keyerTimer
+        *transmitEdit_,   // transmitBox
+        hamLog_,          // hamLog
+        *this,            // keyerView
+        *tagTarget_,      // tagTarget
+        clock_,           // clock
     };
 }
 
@@ -75,6 +76,7 @@ CQuillstoneView::~CQuillstoneView() {
 bool CQuillstoneView::create(HWND parent) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerViewClass(instance, &windowProc);
+    desktop_.attach(parent);
     dpiScaleX_ = measureDpiScale(LOGPIXELSX);
     dpiScaleY_ = measureDpiScale(LOGPIXELSY);
     createFonts();
@@ -84,7 +86,6 @@ bool CQuillstoneView::create(HWND parent) {
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
-    createAudioCapture();
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "tests/support/recording_text_sink.h"
+
 namespace qs::rx {
 namespace {
 
@@ -27,8 +29,10 @@ struct FakeBackend : CaptureBackend {
         openedDevices.push_back(device ? std::optional(*device) : std::nullopt);
         return openSucceeds;
     }
-    bool start() override {
+    bool start(const CaptureTarget& target) override {
         ++starts;
+        startedChain = &target.chain;
+        startedControl = &target.control;
         return startSucceeds;
     }
     void stop() override { ++stops; }
@@ -39,6 +43,19 @@ struct FakeBackend : CaptureBackend {
     std::vector<std::optional<CaptureDeviceId>> openedDevices;  // nullopt: the default device
     int starts = 0;
     int stops = 0;
+    const ReceiveChain* startedChain = nullptr;
+    const CaptureControl* startedControl = nullptr;
+};
+
+// A receive chain for the capture thread to feed; the fake backend never
+// runs it.
+struct IdleChain {
+    explicit IdleChain(ReceiveSettings& receive)
+        : chain(receive, {text, indicators, canvas, canvas}) {}
+    test::RecordingTextSink text;
+    NoIndicators indicators;
+    BlindCanvas canvas{176, 96};
+    ReceiveChain chain;
 };
 
 struct Entry {
@@ -94,8 +111,9 @@ protected:
     FakeBackend backend;
     CaptureControl control;
     ReceiveSettings receive;
+    IdleChain idle{receive};
     FakeView view;
-    CaptureSession session{{backend, control, receive, view, view, view, view}};
+    CaptureSession session{{backend, control, receive, idle.chain, view, view, view, view}};
 };
 
 TEST_F(CaptureSessionTest, DevicesAreListedInOrderWithTheDefaultFirstAndSelected) {
@@ -111,8 +129,9 @@ TEST(CaptureSessionDevices, OnlyTwentyDevicesWithIdentifiersAreListed) {
     backend.deviceCount = 22;
     CaptureControl control;
     ReceiveSettings receive;
+    IdleChain idle{receive};
     FakeView view;
-    CaptureSession session{{backend, control, receive, view, view, view, view}};
+    CaptureSession session{{backend, control, receive, idle.chain, view, view, view, view}};
     session.enumerateDevices();
     ASSERT_EQ(view.entries.size(), 21u);
     EXPECT_EQ(view.entries.back().text, u"Line In 20");
@@ -130,6 +149,8 @@ TEST_F(CaptureSessionTest, SoundRightStartsTheDefaultDevice) {
     ASSERT_EQ(backend.openedDevices.size(), 1u);
     EXPECT_EQ(backend.openedDevices[0], std::nullopt);
     EXPECT_EQ(backend.starts, 1);
+    EXPECT_EQ(backend.startedChain, &idle.chain);
+    EXPECT_EQ(backend.startedControl, &control);
     EXPECT_TRUE(session.captureRunning());
     EXPECT_EQ(view.shownScale, std::optional(true));
     EXPECT_TRUE(session.menuItemChecked(menu::kSoundRight));
@@ -232,7 +253,7 @@ TEST_F(CaptureSessionTest, SettingsSetUpThenStart) {
 
     backend.openSucceeds = false;
     CaptureControl otherControl;
-    CaptureSession other{{backend, otherControl, receive, view, view, view, view}};
+    CaptureSession other{{backend, otherControl, receive, idle.chain, view, view, view, view}};
     EXPECT_EQ(other.setUp(kRightChannel), 0);
     EXPECT_FALSE(other.deviceOpened());
     EXPECT_EQ(view.errors, std::vector<Text>{kDeviceError});
@@ -264,7 +285,9 @@ TEST_F(CaptureSessionTest, ShutdownRaisesTheStopFlagAndStopsAnOpenCapture) {
 
     CaptureControl runningControl;
     ReceiveSettings runningReceive;
-    CaptureSession running{{backend, runningControl, runningReceive, view, view, view, view}};
+    IdleChain runningIdle{runningReceive};
+    CaptureSession running{
+        {backend, runningControl, runningReceive, runningIdle.chain, view, view, view, view}};
     running.menuCommand(menu::kSoundRight);
     running.raiseStopFlag();
     EXPECT_TRUE(runningControl.captureStopFlag);
