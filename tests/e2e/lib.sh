@@ -11,8 +11,8 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 QS_ROOT=$(cd "$E2E_DIR/../.." && pwd)
 E2E_WORK=${QS_E2E_WORK:-"$QS_ROOT/build/e2e"}
 E2E_ARTIFACTS=${QS_E2E_ARTIFACTS:-"$QS_ROOT/build/e2e-artifacts"}
-E2E_FIRST_DISPLAY=59
-E2E_LAST_DISPLAY=69
+E2E_FIRST_DISPLAY=70
+E2E_LAST_DISPLAY=79
 QS_MAIN_CLASS=hWndQuillstone
 QS_REG_KEY='HKCU\Software\Local AppWizard-Generated Applications'
 QS_PLACEMENT_KEY="$QS_REG_KEY\\Quillstone\\Quillstone_Section"
@@ -125,7 +125,7 @@ e2e_find_programs() {
     export QS_DRIVER QS_PROGRAM QS_QSTN
 }
 
-# Starts Xvfb on the first free display of :59 to :69 unless there is a display.
+# Starts Xvfb on the first free display of :70 to :79 unless there is a display.
 e2e_start_display() {
     [ -n "${DISPLAY:-}" ] && return 0
     local n
