@@ -393,9 +393,31 @@ e2e_image_busy_permille() {  # PNG
              END { if (total == 0) print 0; else print int(1000 * (total - top) / total) }'
 }
 
+# Waits until the capture thread has handled its first block: the level
+# display, black until then, gets its grid and threshold line. Under Wine the
+# first block arrives 0.5 to 3 s after the capture started.
+qs_wait_capture_drawn() {  # TIMEOUT_S
+    local screen="$E2E_OUT/capture-wait-screen.png" level="$E2E_OUT/capture-wait-level.png"
+    local deadline=$((SECONDS + $1))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        import -display "$DISPLAY" -window root "$screen" || return 1
+        qs_crop_control "$screen" "$QS_LEVEL_DISPLAY" "$level" || return 1
+        if [ "$(e2e_image_busy_permille "$level")" -ge 10 ]; then
+            rm -f "$screen" "$level"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
 # Number of pixels that differ between two images of the same size.
+# compare exits with 1 when the images differ and with 2 when it failed.
 e2e_image_difference() {  # A_PNG B_PNG
-    compare -metric AE "$1" "$2" null: 2>&1 | awk '{ print int($1) }'
+    local count status=0
+    count=$(compare -metric AE "$1" "$2" null: 2>&1) || status=$?
+    [ "$status" -le 1 ] || { echo "compare: $count" >&2; return 1; }
+    awk '{ print int($1) }' <<<"$count"
 }
 
 # ------------------------------------------------------------ test data
