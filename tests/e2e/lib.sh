@@ -89,19 +89,6 @@ assert_contains() {  # HAYSTACK NEEDLE WHAT
 
 e2e_install_missing() {
     "$QS_ROOT/scripts/install-deps" all
-    local wanted=() tool package
-    for pair in Xvfb:xvfb import:imagemagick pulseaudio:pulseaudio paplay:pulseaudio-utils \
-        xdpyinfo:x11-utils python3:python3; do
-        tool=${pair%%:*} package=${pair#*:}
-        command -v "$tool" >/dev/null || wanted+=("$package")
-    done
-    [ ${#wanted[@]} -eq 0 ] && return 0
-    e2e_log "installing ${wanted[*]}"
-    local sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-        --no-install-recommends "${wanted[@]}" >/dev/null
 }
 
 # Builds the driver and the program for Windows and the qstn tool natively.
