@@ -66,7 +66,10 @@ ViewPlatform CQuillstoneView::platform() {
     };
 }
 
+// The capture thread has normally stopped with the window; if the window
+// never saw its end, it stops here, before the receive chain it feeds goes.
 CQuillstoneView::~CQuillstoneView() {
+    core_.capture().stopCapture();
     for (HFONT font : textBoxFonts_) {
         if (font) DeleteObject(font);
     }
