@@ -83,11 +83,11 @@ private:
 
 }  // namespace
 
-DirectSoundCapture::DirectSoundCapture(const Parts& parts)
-    : parts_(parts), captureEvent_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+DirectSoundCapture::DirectSoundCapture()
+    : captureEvent_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
 DirectSoundCapture::~DirectSoundCapture() {
-    parts_.control.captureStopFlag = true;
+    if (target_) target_->control.captureStopFlag = true;
     stop();
 }
 
@@ -100,10 +100,9 @@ bool DirectSoundCapture::open(const CaptureDeviceId* device) {
     if (!comInitialized_) comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
     GUID guid{};
     if (device != nullptr) std::memcpy(&guid, device->data(), sizeof(GUID));
-    const bool opened =
-        SUCCEEDED(DirectSoundCaptureCreate(device != nullptr ? &guid : nullptr, device_.put(),
-                                           nullptr)) &&
-        device_ && createBuffer() && setNotifications();
+    const bool opened = SUCCEEDED(DirectSoundCaptureCreate(device != nullptr ? &guid : nullptr,
+                                                           device_.put(), nullptr)) &&
+                        device_ && createBuffer() && setNotifications();
     if (!opened) release();
     return opened;
 }
@@ -132,20 +131,24 @@ bool DirectSoundCapture::setNotifications() {
     return SUCCEEDED(notify->SetNotificationPositions(2, positions));
 }
 
-bool DirectSoundCapture::start() {
+bool DirectSoundCapture::start(const CaptureTarget& target) {
     if (!buffer_ || worker_) return false;
     if (FAILED(buffer_->Start(DSCBSTART_LOOPING))) return false;
-    worker_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, workerEntry, this, 0,
-                                                          nullptr)));
-    if (!worker_) buffer_->Stop();
+    target_.emplace(target);
+    worker_.reset(
+        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, workerEntry, this, 0, nullptr)));
+    if (!worker_) {
+        buffer_->Stop();
+        target_.reset();
+    }
     return static_cast<bool>(worker_);
 }
 
 unsigned __stdcall DirectSoundCapture::workerEntry(void* self) {
     DirectSoundCapture& capture = *static_cast<DirectSoundCapture*>(self);
     DirectSoundBufferAccess buffer(*capture.buffer_.get(), capture.captureEvent_.get());
-    CaptureWorker worker(
-        {buffer, capture.parts_.control, capture.parts_.settings, capture.parts_.chain});
+    const CaptureTarget& target = *capture.target_;
+    CaptureWorker worker({buffer, target.control, target.settings, target.chain});
     worker.run();
     return 0;
 }
@@ -162,6 +165,7 @@ void DirectSoundCapture::stop() {
         }
         worker_.reset();
     }
+    target_.reset();
     if (buffer_) buffer_->Stop();
     release();
 }

@@ -8,23 +8,16 @@
 #include <windows.h>
 #include <dsound.h>
 
+#include <optional>
+
 #include "rx/capture_backend.h"
-#include "rx/capture_control.h"
-#include "rx/receive_chain.h"
-#include "rx/receive_settings.h"
 #include "rx/scoped_handles_win32.h"
 
 namespace qs::rx {
 
 class DirectSoundCapture : public CaptureBackend {
 public:
-    struct Parts {
-        ReceiveChain& chain;
-        const ReceiveSettings& settings;  // rxEnabled
-        CaptureControl& control;          // channel and stop flag
-    };
-
-    explicit DirectSoundCapture(const Parts& parts);
+    DirectSoundCapture();
     // Raises the stop flag and stops what is still running.
     ~DirectSoundCapture() override;
     DirectSoundCapture(const DirectSoundCapture&) = delete;
@@ -32,7 +25,7 @@ public:
 
     void enumerateDevices(CaptureDeviceSink& sink) override;
     bool open(const CaptureDeviceId* device) override;
-    bool start() override;
+    bool start(const CaptureTarget& target) override;
     void stop() override;
 
 private:
@@ -41,8 +34,8 @@ private:
     bool setNotifications();
     void release();
 
-    Parts parts_;
-    UniqueHandle captureEvent_;  // auto-reset, initially not signalled
+    std::optional<CaptureTarget> target_;  // while the capture thread runs
+    UniqueHandle captureEvent_;            // auto-reset, initially not signalled
     bool comInitialized_ = false;
     ComRef<IDirectSoundCapture> device_;
     ComRef<IDirectSoundCaptureBuffer> buffer_;

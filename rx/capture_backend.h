@@ -8,6 +8,9 @@
 #include <cstdint>
 
 #include "common/text.h"
+#include "rx/capture_control.h"
+#include "rx/receive_chain.h"
+#include "rx/receive_settings.h"
 
 namespace qs::rx {
 
@@ -21,6 +24,13 @@ public:
     virtual void onCaptureDevice(const CaptureDeviceId* id, TextView description) = 0;
 };
 
+// What the capture thread works on. All three outlive the running capture.
+struct CaptureTarget {
+    CaptureControl& control;          // channel and stop flag
+    const ReceiveSettings& settings;  // rxEnabled
+    ReceiveChain& chain;
+};
+
 class CaptureBackend {
 public:
     virtual ~CaptureBackend() = default;
@@ -30,9 +40,9 @@ public:
     // with nothing left open, when either fails; the caller tells the
     // operator.
     virtual bool open(const CaptureDeviceId* device) = 0;
-    // Starts the buffer looping and the capture thread; false when the
-    // thread could not be started (the buffer is then stopped again).
-    virtual bool start() = 0;
+    // Starts the buffer looping and the capture thread over `target`; false
+    // when the thread could not be started (the buffer is then stopped again).
+    virtual bool start(const CaptureTarget& target) = 0;
     // After the stop flag was raised: waits for the capture thread, stops
     // the buffer and releases the device. Does nothing when nothing is open.
     virtual void stop() = 0;

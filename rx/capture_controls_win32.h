@@ -1,6 +1,7 @@
 #pragma once
 // The capture session's view on Windows: the sound device combo box (1035)
-// by its messages, message boxes and the shell.
+// by its messages, message boxes and the shell. Both may be made before
+// their windows exist and attached to them afterwards.
 
 #include <windows.h>
 
@@ -10,7 +11,8 @@ namespace qs::rx {
 
 class SoundDeviceComboBox : public SoundDeviceCombo {
 public:
-    explicit SoundDeviceComboBox(HWND combo) : combo_(combo) {}
+    explicit SoundDeviceComboBox(HWND combo = nullptr) : combo_(combo) {}
+    void attach(HWND combo) { combo_ = combo; }
 
     void addEntry(TextView description, const CaptureDeviceId* device) override;
     int selectedEntry() const override;
@@ -28,6 +30,7 @@ public:
     // `owner` owns the message boxes and the started programs.
     WindowsCaptureDesktop(HWND owner, TextView messageCaption)
         : owner_(owner), caption_(messageCaption) {}
+    void attach(HWND owner) { owner_ = owner; }
 
     void showError(TextView text) override;
     void showMessage(TextView text) override;

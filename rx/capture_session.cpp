@@ -46,7 +46,7 @@ int CaptureSession::setUp(int channel) {
 
 void CaptureSession::start() {
     if (captureRunning_ || !captureOpen_) return;
-    if (!parts_.backend.start()) {
+    if (!parts_.backend.start({parts_.control, parts_.receive, parts_.chain})) {
         parts_.desktop.showError(kDeviceError);
         return;
     }
@@ -82,8 +82,7 @@ bool CaptureSession::menuItemChecked(int commandId) const {
 
 void CaptureSession::chooseChannel(int channel) {
     parts_.control.channel = channel;
-    parts_.slots.setSlot(kAudioChannelSlot,
-                         channel == kRightChannel ? u"RightTone" : u"LeftTone");
+    parts_.slots.setSlot(kAudioChannelSlot, channel == kRightChannel ? u"RightTone" : u"LeftTone");
     if (!captureRunning_ && openCapture() == 1) start();
 }
 

@@ -6,6 +6,8 @@
 // device nor another document switches it; only the channel changes, from
 // the next block on. Runs on the user-interface thread.
 
+#include <atomic>
+
 #include "common/text.h"
 #include "rx/capture_backend.h"
 #include "rx/capture_control.h"
@@ -28,13 +30,15 @@ inline constexpr int kInputVolume = 32773;
 inline constexpr int kSoundDeviceSlot = 39;   // device description; empty: the default device
 inline constexpr int kAudioChannelSlot = 51;  // "RightTone", "LeftTone"
 
-class CaptureSession : public settings::AudioCapture, public settings::SoundDeviceList,
+class CaptureSession : public settings::AudioCapture,
+                       public settings::SoundDeviceList,
                        private CaptureDeviceSink {
 public:
     struct Parts {
         CaptureBackend& backend;
         CaptureControl& control;
         ReceiveSettings& receive;  // rxEnabled, upperScale
+        ReceiveChain& chain;       // what the capture thread feeds
         SoundDeviceCombo& devices;
         ReceiveForm& form;  // the frequency scale labels
         CaptureDesktop& desktop;
@@ -89,7 +93,8 @@ private:
     Text soundDeviceName_;
     bool soundDeviceChosen_ = false;
     bool captureOpen_ = false;
-    bool captureRunning_ = false;
+    // Also read by the keying engine's timer thread.
+    std::atomic<bool> captureRunning_{false};
 };
 
 }  // namespace qs::rx

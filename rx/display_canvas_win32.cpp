@@ -4,11 +4,12 @@ namespace qs::rx {
 
 namespace {
 
-// The control's device context for one drawing call; null when the window
-// is gone.
+// The control's device context for one drawing call; null when there is no
+// window or it is gone (GetDC of no window would be the whole screen's).
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window)
+        : window_(window), dc_(window != nullptr ? GetDC(window) : nullptr) {}
     ~WindowDc() {
         if (dc_ != nullptr) ReleaseDC(window_, dc_);
     }
@@ -59,7 +60,7 @@ PenLook penLook(DisplayPen pen) {
 
 RECT GdiDisplayCanvas::clientRect() const {
     RECT rect{};
-    GetClientRect(control_, &rect);
+    if (const HWND control = control_) GetClientRect(control, &rect);
     return rect;
 }
 

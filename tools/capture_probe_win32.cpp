@@ -250,12 +250,12 @@ int runProbe(const ProbeOptions& options) {
     BlockRecorder recorder(*chain, options.seconds, !options.recordPath.empty());
     chain->setHopObserver(&recorder);
 
-    DirectSoundCapture backend({*chain, settings, control});
+    DirectSoundCapture backend;
     ListedDevices devices;
     ConsoleDesktop desktop;
     NoForm form;
     NoSlots slots;
-    CaptureSession session({backend, control, settings, devices, form, desktop, slots});
+    CaptureSession session({backend, control, settings, *chain, devices, form, desktop, slots});
 
     session.enumerateDevices();
     devices.print();

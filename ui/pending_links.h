@@ -1,10 +1,9 @@
 #pragma once
 // Stand-ins for the parts of the terminal that are not built yet: the keying
-// timer, the serial port, the USBIF4CW library, HamLog and the audio capture.
-// Each refuses honestly (nothing opens, nothing is sent, nothing captured) so
+// timer, the serial port, the USBIF4CW library and HamLog.
+// Each refuses honestly (nothing opens, nothing is sent) so
 // that the rest of the terminal runs and reports those parts as unavailable.
 
-#include "settings/settings_view.h"
 #include "tx/keyer_links.h"
 #include "tx/keying_devices.h"
 
@@ -41,25 +40,6 @@ public:
     bool linkOk() const override { return false; }
     void runLinkTest() override {}
     void sendPtt(bool) override {}
-};
-
-// No capture device: no channel is taken and nothing starts. The failure to
-// set up is reported through `report`, as a missing device would be.
-class AbsentAudioCapture : public settings::AudioCapture {
-public:
-    explicit AbsentAudioCapture(settings::SettingsForm& report) : report_(report) {}
-
-    int channel() const override { return 3; }
-    bool captureRunning() const override { return false; }
-    int setUp(int) override {
-        report_.showMessage(u"Sound Device Error!!!\r\nPls check Mike/Line/USB.");
-        return 0;
-    }
-    bool deviceOpened() const override { return false; }
-    void start() override {}
-
-private:
-    settings::SettingsForm& report_;
 };
 
 }  // namespace qs::ui

@@ -140,6 +140,7 @@ void CQuillstoneView::createControls() {
     transmitEdit_->attach(item(control::kTransmitBox));
     levelCanvas_.attach(item(control::kLevelDisplay));
     spectrumCanvas_.attach(item(control::kSpectrumDisplay));
+    soundDevices_.attach(item(control::kSoundDevice));
 }
 
 HWND CQuillstoneView::createControl(const FormControl& control) {
@@ -166,9 +167,7 @@ void CQuillstoneView::setTextBoxFont(settings::TextBoxFont size) {
 void CQuillstoneView::onCommand(int id, int code, HWND sender) {
     if (!sender) return;  // Enter and Esc as the dialog navigation reports them
     if (code == CBN_SELCHANGE && id == control::kSoundDevice) {
-        const win::ComboBox devices(sender);
-        const int index = devices.selection();
-        if (index >= 0) core_.onSoundDeviceSelected(index, devices.itemText(index));
+        core_.capture().onDeviceSelectionChanged();
         return;
     }
     if (code != BN_CLICKED) return;

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include "rx/receive_labels.h"
 #include "ui/control_ids.h"
 #include "ui/controls_win32.h"
@@ -19,11 +17,6 @@ constexpr UINT_PTR kLogger32Timer = 1;
 constexpr UINT kLogger32SearchMs = 8000;
 constexpr wchar_t kHamLogClass[] = L"TThwin";
 constexpr wchar_t kLogger32Title[] = L"Logger32";
-
-// Menu commands of the view (see app/resource_win32.h).
-constexpr int kSoundRight = 32771;
-constexpr int kSoundLeft = 32772;
-constexpr int kInputVolume = 32773;
 
 // Received, sent and notice formats, in that order in formats_.
 size_t formatIndex(rx::TextFormat format) {
@@ -45,43 +38,19 @@ bool CQuillstoneView::preTranslateKey(MSG&) {
     return false;
 }
 
+// The Sound menu: Right and Left choose the channel (and start the capture
+// when it is not running), Input Vol opens the system's mixer.
 bool CQuillstoneView::onMenuCommand(int commandId) {
-    switch (commandId) {
-        case kSoundRight:
-            onSoundChannelCommand(1);
-            return true;
-        case kSoundLeft:
-            onSoundChannelCommand(0);
-            return true;
-        case kInputVolume:
-            if (reinterpret_cast<INT_PTR>(ShellExecuteW(window_, L"open", L"Sndvol32.exe", L"/r",
-                                                        nullptr, SW_SHOWNORMAL)) <= 32 &&
-                reinterpret_cast<INT_PTR>(ShellExecuteW(window_, L"open", L"Sndvol.exe", L"/r",
-                                                        nullptr, SW_SHOWNORMAL)) <= 32) {
-                showMessage(u"Can't open SoundSystem.");
-            }
-            return true;
-        default:
-            return false;
-    }
+    return core_.capture().menuCommand(commandId);
 }
 
 bool CQuillstoneView::commandEnabled(int commandId) const {
-    switch (commandId) {
-        case kSoundRight:
-        case kSoundLeft:
-            return audioCapture_ != nullptr;
-        case kInputVolume:
-            return true;
-        default:
-            return false;
-    }
+    return commandId == rx::menu::kSoundRight || commandId == rx::menu::kSoundLeft ||
+           commandId == rx::menu::kInputVolume;
 }
 
 bool CQuillstoneView::commandChecked(int commandId) const {
-    if (commandId == kSoundRight) return soundChannelChecked(1);
-    if (commandId == kSoundLeft) return soundChannelChecked(0);
-    return false;
+    return core_.capture().menuItemChecked(commandId);
 }
 
 void CQuillstoneView::moveCaretToEnd() {
@@ -160,18 +129,6 @@ void CQuillstoneView::repaintLabel(int macro) {
     win::Window(item(control::macroLabel(macro))).invalidate();
 }
 
-int CQuillstoneView::findExactEntry(TextView text) const {
-    const win::ComboBox devices(item(control::kSoundDevice));
-    for (int i = 0; i < devices.count(); ++i) {
-        if (devices.itemText(i) == text) return i;
-    }
-    return -1;
-}
-
-void CQuillstoneView::selectEntry(int index) {
-    win::ComboBox(item(control::kSoundDevice)).select(index);
-}
-
 // The Logger32 link is not built yet: it is never connected.
 bool CQuillstoneView::logger32Connected() const {
     return false;
@@ -194,7 +151,7 @@ void CQuillstoneView::focusTxSpeedControl() {
 }
 
 void CQuillstoneView::showMessage(TextView text) {
-    MessageBoxW(frame_.frameHandle(), win::wide(text).c_str(), L"Quillstone", MB_OK);
+    desktop_.showMessage(text);
 }
 
 void CQuillstoneView::setInputGainPosition(int position) {
@@ -207,6 +164,10 @@ void CQuillstoneView::focusTransmitEdit() {
 
 void CQuillstoneView::setPortLabel(TextView text) {
     win::Window(item(control::kPortLabel)).setText(text);
+}
+
+bool CQuillstoneView::captureRunning() const {
+    return core_.capture().captureRunning();
 }
 
 void CQuillstoneView::refreshWindowTitle() {

@@ -40,7 +40,6 @@ void CQuillstoneView::OnInitialUpdate() {
 }
 
 void CQuillstoneView::oneTimeSetup() {
-    enumerateSoundDevices();
     setUpReceiveBox();
     if (OpenClipboard(window_)) {
         EmptyClipboard();

@@ -39,33 +39,37 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
 // rest are members. Everything referred to here exists before core_.
 ViewPlatform CQuillstoneView::platform() {
     return {
-        *this,             // host
-        *this,             // receiveWindow
-        *this,             // receiveWindowText
-        *this,             // receiveForm
-        *this,             // indicators
-        *hisCallEdit_,     // hisCall
-        levelCanvas_,      // levelCanvas
-        spectrumCanvas_,   // spectrumCanvas
-        *this,             // macroLabels
-        *this,             // soundDeviceCombo
-        *this,             // capture
-        *this,             // loggingProgram
-        *this,             // txSpeed
-        *this,             // form
-        *this,             // portView
-        serialDevice_,     // serial
-        usbLibrary_,       // usb
-        keyerTimer_,       // keyerTimer
-        *transmitEdit_,    // transmitBox
-        hamLog_,           // hamLog
-        *this,             // keyerView
-        *tagTarget_,       // tagTarget
-        clock_,            // clock
+        *this,            // host
+        *this,            // receiveWindow
+        *this,            // receiveWindowText
+        *this,            // receiveForm
+        *this,            // indicators
+        *hisCallEdit_,    // hisCall
+        levelCanvas_,     // levelCanvas
+        spectrumCanvas_,  // spectrumCanvas
+        *this,            // macroLabels
+        soundDevices_,    // soundDevices
+        directSound_,     // captureBackend
+        desktop_,         // captureDesktop
+        *this,            // loggingProgram
+        *this,            // txSpeed
+        *this,            // form
+        *this,            // portView
+        serialDevice_,    // serial
+        usbLibrary_,      // usb
+        keyerTimer_,      // keyerTimer
+        *transmitEdit_,   // transmitBox
+        hamLog_,          // hamLog
+        *this,            // keyerView
+        *tagTarget_,      // tagTarget
+        clock_,           // clock
     };
 }
 
+// The capture thread has normally stopped with the window; if the window
+// never saw its end, it stops here, before the receive chain it feeds goes.
 CQuillstoneView::~CQuillstoneView() {
+    core_.capture().stopCapture();
     for (HFONT font : textBoxFonts_) {
         if (font) DeleteObject(font);
     }
@@ -75,6 +79,7 @@ CQuillstoneView::~CQuillstoneView() {
 bool CQuillstoneView::create(HWND parent) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerViewClass(instance, &windowProc);
+    desktop_.attach(parent);
     dpiScaleX_ = measureDpiScale(LOGPIXELSX);
     dpiScaleY_ = measureDpiScale(LOGPIXELSY);
     createFonts();
@@ -84,7 +89,6 @@ bool CQuillstoneView::create(HWND parent) {
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
-    createAudioCapture();
     return true;
 }
 

@@ -7,8 +7,7 @@
 // Defined across files by concern: quillstone_view_win32.cpp (window,
 // messages, scrolling), ..._lifecycle (initial update and shutdown),
 // ..._controls (creation and notifications), ..._interfaces (what the core
-// calls), ..._colours (colours and drawn labels), ..._capture (where the
-// audio capture plugs in).
+// calls, menu commands), ..._colours (colours and drawn labels).
 
 #include <windows.h>
 
@@ -18,9 +17,11 @@
 #include <memory>
 
 #include "common/clock.h"
+#include "rx/audio_capture_win32.h"
+#include "rx/capture_controls_win32.h"
+#include "rx/display_canvas_win32.h"
 #include "settings/settings_view.h"
 #include "tx/window_title.h"
-#include "ui/display_canvas_win32.h"
 #include "ui/form_layout.h"
 #include "ui/form_scroll.h"
 #include "ui/pending_links.h"
@@ -49,8 +50,6 @@ class CQuillstoneView : private ViewHost,
                         private rx::ReceiveForm,
                         private rx::ReceiveIndicators,
                         private MacroLabels,
-                        private SoundDeviceCombo,
-                        private settings::AudioCapture,
                         private settings::LoggingProgram,
                         private settings::TransmitSpeedControl,
                         private settings::SettingsForm,
@@ -133,16 +132,6 @@ private:
     LRESULT onCtlColorStatic(HDC dc, HWND control);
     void drawScaleMarks(const DRAWITEMSTRUCT& item);
 
-    // quillstone_view_capture_win32.cpp
-    void createAudioCapture();
-    void enumerateSoundDevices();
-    void signalCaptureStop() override;
-    void stopCapture() override;
-    void onSoundChannelCommand(int channel);
-    bool soundChannelChecked(int channel) const;
-    settings::AudioCapture& capture();
-    const settings::AudioCapture& capture() const;
-
     // quillstone_view_interfaces_win32.cpp
     void moveCaretToEnd() override;
     void applyFormat(rx::TextFormat format) override;
@@ -158,13 +147,6 @@ private:
     void showTone(int toneBin) override;
     void setLabelCaption(int macro, TextView caption) override;
     void repaintLabel(int macro) override;
-    int findExactEntry(TextView text) const override;
-    void selectEntry(int index) override;
-    int channel() const override;
-    bool captureRunning() const override;
-    int setUp(int channel) override;
-    bool deviceOpened() const override;
-    void start() override;
     bool logSoftIsHamLog() const override { return logSoftIsHamLog_; }
     void setLogSoftIsHamLog(bool hamLog) override { logSoftIsHamLog_ = hamLog; }
     bool logger32Connected() const override;
@@ -176,6 +158,7 @@ private:
     void setInputGainPosition(int position) override;
     void focusTransmitEdit() override;
     void setPortLabel(TextView text) override;
+    bool captureRunning() const override;
     void refreshWindowTitle() override;
     void setTxSpeedLabel(TextView text) override;
     void setTxEditChecked(bool checked) override;
@@ -206,16 +189,17 @@ private:
     bool logSoftIsHamLog_ = false;
     HWND logger32Window_ = nullptr;
 
-    // The DirectSound capture (rx/audio_capture_win32.h) fills this in;
-    // until then the view runs without receive audio.
-    std::unique_ptr<settings::AudioCapture> audioCapture_;
-
-    win::DisplayCanvas levelCanvas_;
-    win::DisplayCanvas spectrumCanvas_;
+    // The receive audio: the capture thread draws the displays and feeds
+    // the core's receive chain; the core's capture session runs the rest.
+    // The controls are attached once they exist.
+    rx::GdiDisplayCanvas levelCanvas_;
+    rx::GdiDisplayCanvas spectrumCanvas_;
+    rx::SoundDeviceComboBox soundDevices_;
+    rx::WindowsCaptureDesktop desktop_{nullptr, u"Quillstone"};
+    rx::DirectSoundCapture directSound_;
     std::unique_ptr<HisCallEdit> hisCallEdit_;
     std::unique_ptr<TransmitEdit> transmitEdit_;
     std::unique_ptr<TagTarget> tagTarget_;
-    AbsentAudioCapture absentCapture_{*this};
     IdleKeyerTimer keyerTimer_;
     UnavailableSerialDevice serialDevice_;
     UnavailableUsbKeyerLibrary usbLibrary_;

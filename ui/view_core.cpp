@@ -9,10 +9,12 @@ namespace qs::ui {
 ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& document)
     : platform_(platform),
       document_(document),
+      spectrumCanvas_(platform.spectrumCanvas, captureControl_.captureStopFlag),
       qsoLog_(platform.receiveWindowText, platform.clock),
       receiveText_(platform.receiveWindow, receive_, platform.hisCall, qsoLog_),
-      chain_(receive_,
-             {queuedOutput_, queuedOutput_, platform.levelCanvas, platform.spectrumCanvas}),
+      chain_(receive_, {queuedOutput_, queuedOutput_, platform.levelCanvas, spectrumCanvas_}),
+      capture_({platform.captureBackend, captureControl_, receive_, chain_, platform.soundDevices,
+                platform.receiveForm, platform.captureDesktop, document}),
       macros_(platform.macroLabels),
       controlTags_(platform.tagTarget, receive_, tagSpeed_),
       keyingPort_(platform.serial, platform.usb, platform.portView, document),
@@ -22,7 +24,7 @@ ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& docum
       controls_({receive_, queuedOutput_, platform.receiveForm, document, *this, *this}),
       options_({*this, keyer_, qsoLog_, platform.loggingProgram, platform.form}),
       application_({document, receive_, platform.receiveForm, queuedOutput_, keyingPort_, keyer_,
-                    qsoLog_, options_, macros_, *this, platform.capture, platform.txSpeed,
+                    qsoLog_, options_, macros_, capture_, capture_, platform.txSpeed,
                     platform.form}) {}
 
 void ViewCore::drainUiEvents() {
@@ -35,21 +37,6 @@ void ViewCore::onTxSpeedMoved(int position) {
     keyer_.updateTxSpeed(position);
     tagSpeed_.forget();
     document_.setSlot(settings::slot::kTxSpeedPosition, decimalText(position));
-}
-
-bool ViewCore::selectSoundDevice(TextView name) {
-    const int index = platform_.soundDeviceCombo.findExactEntry(name);
-    if (index < 0) return false;
-    platform_.soundDeviceCombo.selectEntry(index);
-    soundDeviceChosen_ = true;
-    return true;
-}
-
-// Entry 0 is the system's default device, stored as an empty name.
-void ViewCore::onSoundDeviceSelected(int index, TextView text) {
-    soundDeviceName_ = index == 0 ? Text() : Text(text);
-    soundDeviceChosen_ = index != 0;
-    document_.setSlot(settings::slot::kSoundDevice, soundDeviceName_);
 }
 
 void ViewCore::onSize(int clientWidth, int clientHeight) {

@@ -14,6 +14,11 @@
 
 #include "common/clock.h"
 #include "common/text.h"
+#include "rx/canvas_until_stop.h"
+#include "rx/capture_backend.h"
+#include "rx/capture_control.h"
+#include "rx/capture_session.h"
+#include "rx/capture_view.h"
 #include "rx/display_canvas.h"
 #include "rx/display_hit_areas.h"
 #include "rx/receive_chain.h"
@@ -39,11 +44,11 @@ namespace qs::ui {
 class ViewHost {
 public:
     virtual ~ViewHost() = default;
-    // The one-time setup of the first initial update: capture devices
-    // listed, receive box events, fonts and character formats, both boxes
-    // with their prompts, clipboard emptied, lists, trackbars and check boxes
-    // in their built-in state, keying timer started, upper scale shown,
-    // screen resolution measured.
+    // The one-time setup of the first initial update, after the capture
+    // devices have been listed: receive box events, fonts and character
+    // formats, both boxes with their prompts, clipboard emptied, lists,
+    // trackbars and check boxes in their built-in state, keying timer
+    // started, upper scale shown, screen resolution measured.
     virtual void oneTimeSetup() = 0;
     // Empties the receive box (RX Clear writes the prompt afterwards).
     virtual void emptyReceiveWindow() = 0;
@@ -55,21 +60,7 @@ public:
     virtual void copyReceivedTextAndOpenWordPad() = 0;
     // The frame's rectangle to the registry unless the frame is minimised.
     virtual void storeFramePlacement() = 0;
-    // Sets the stop flag that the capture thread reads.
-    virtual void signalCaptureStop() = 0;
     virtual void stopKeyerTimer() = 0;
-    // Waits for the capture thread and releases the capture device.
-    virtual void stopCapture() = 0;
-};
-
-// The sound device combo box (1035).
-class SoundDeviceCombo {
-public:
-    virtual ~SoundDeviceCombo() = default;
-    // The first entry whose text equals `text` exactly, or -1.
-    virtual int findExactEntry(TextView text) const = 0;
-    // Selects the entry without a change notification.
-    virtual void selectEntry(int index) = 0;
 };
 
 // The window side of the view, one reference per interface.
@@ -81,10 +72,11 @@ struct ViewPlatform {
     rx::ReceiveIndicators& indicators;  // user-interface thread
     rx::HisCallField& hisCall;
     rx::DisplayCanvas& levelCanvas;     // drawn on the capture thread
-    rx::DisplayCanvas& spectrumCanvas;  // drawn on the capture thread
+    rx::DisplayCanvas& spectrumCanvas;  // drawn on the capture thread until the stop flag
     MacroLabels& macroLabels;
-    SoundDeviceCombo& soundDeviceCombo;
-    settings::AudioCapture& capture;
+    rx::SoundDeviceCombo& soundDevices;
+    rx::CaptureBackend& captureBackend;
+    rx::CaptureDesktop& captureDesktop;
     settings::LoggingProgram& loggingProgram;
     settings::TransmitSpeedControl& txSpeed;
     settings::SettingsForm& form;
@@ -100,7 +92,6 @@ struct ViewPlatform {
 };
 
 class ViewCore : private settings::TextBoxes,
-                 private settings::SoundDeviceList,
                  private rx::ReceiveResets,
                  private rx::TxSpeedControl,
                  private tx::EchoWriterState,
@@ -127,7 +118,8 @@ public:
     void onTxClearButton();
 
     // The window is being destroyed: copy at exit, log flush, placement,
-    // stop flags, keying timer, USBIF4CW, capture, COM port, in that order.
+    // receive off and the capture stop flag, keying timer, USBIF4CW,
+    // capture, COM port, in that order.
     void onDestroy();
 
     // User-interface thread, after the queue's wake-up: shows what the
@@ -138,11 +130,6 @@ public:
     // The operator moved the transmit speed trackbar (1018): the engine
     // takes the speed, slot 52 keeps it, and a speed a tag saved is dropped.
     void onTxSpeedMoved(int position);
-
-    // The sound device combo box (1035) changed its selection.
-    void onSoundDeviceSelected(int index, TextView text);
-    // A device other than the first entry is selected; the capture opens it.
-    bool soundDeviceChosen() const override { return soundDeviceChosen_; }
 
     // The client area of the view and the screen's resolution.
     void onSize(int clientWidth, int clientHeight);
@@ -160,6 +147,11 @@ public:
     settings::SettingsRecord& document() { return document_; }
     rx::ReceiveSettings& receiveSettings() { return receive_; }
     rx::ReceiveChain& receiveChain() { return chain_; }
+    // The capture: the sound device combo box (1035), the Sound menu, the
+    // capture thread's life.
+    rx::CaptureSession& capture() { return capture_; }
+    const rx::CaptureSession& capture() const { return capture_; }
+    const rx::CaptureControl& captureControl() const { return captureControl_; }
     // The receive chain's text and indicator outputs: they queue for the
     // user-interface thread, so any thread may call them.
     QueuedReceiveOutput& receiveOutputs() { return queuedOutput_; }
@@ -173,13 +165,10 @@ public:
     settings::SettingsApplication& settingsApplication() { return application_; }
     const settings::SettingsApplication& settingsApplication() const { return application_; }
     MacroSet& macros() { return macros_; }
-    const Text& soundDeviceName() const { return soundDeviceName_; }
 
 private:
     // settings::TextBoxes
     void setTextBoxFont(settings::TextBoxFont size) override;
-    // settings::SoundDeviceList
-    bool selectSoundDevice(TextView name) override;
     // rx::ReceiveResets
     void resetToneCandidate() override;
     void resetLevelRange() override;
@@ -202,11 +191,16 @@ private:
     ViewPlatform platform_;
     settings::SettingsRecord& document_;
     rx::ReceiveSettings receive_;
+    rx::CaptureControl captureControl_;
+    // At shutdown the spectrum's control may be going away while the capture
+    // thread finishes its last block.
+    rx::CanvasUntilStop spectrumCanvas_;
     UiEventQueue queue_;
     QueuedReceiveOutput queuedOutput_{queue_};
     settings::QsoLog qsoLog_;
     rx::ReceiveText receiveText_;
     rx::ReceiveChain chain_;
+    rx::CaptureSession capture_;
     MacroSet macros_;
     tx::TagSpeedMemory tagSpeed_;
     tx::ControlTagProcessor controlTags_;
@@ -218,8 +212,6 @@ private:
 
     Text initDoneMark_;
     bool fieldFocusLatch_ = false;
-    Text soundDeviceName_;
-    bool soundDeviceChosen_ = false;
     double clientWidth_ = 0.0;
     double clientHeight_ = 0.0;
     double dpiScaleX_ = 0.0;  // pixels per logical inch / 96, once measured

@@ -16,6 +16,7 @@ constexpr char16_t kInitDone[] = u"OK";
 // applied only when a document is opened or created later.
 void ViewCore::onInitialUpdate() {
     if (!initDone()) {
+        capture_.enumerateDevices();
         platform_.host.oneTimeSetup();
     } else {
         application_.applyDocument();
@@ -51,10 +52,10 @@ void ViewCore::onDestroy() {
     if (qsoLog_.qsoLogOn()) qsoLog_.flushQsoLog();
     receive_.rxEnabled = false;
     platform_.host.storeFramePlacement();
-    platform_.host.signalCaptureStop();
+    capture_.raiseStopFlag();
     platform_.host.stopKeyerTimer();
     if (keyingPort_.usbif4cwInUse()) keyingPort_.closeKeyingPort();
-    platform_.host.stopCapture();
+    capture_.stopCapture();
     if (keyingPort_.comOpen()) keyingPort_.closeKeyingPort();
 }
 

@@ -11,8 +11,8 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 QS_ROOT=$(cd "$E2E_DIR/../.." && pwd)
 E2E_WORK=${QS_E2E_WORK:-"$QS_ROOT/build/e2e"}
 E2E_ARTIFACTS=${QS_E2E_ARTIFACTS:-"$QS_ROOT/build/e2e-artifacts"}
-E2E_FIRST_DISPLAY=59
-E2E_LAST_DISPLAY=69
+E2E_FIRST_DISPLAY=70
+E2E_LAST_DISPLAY=79
 QS_MAIN_CLASS=hWndQuillstone
 QS_REG_KEY='HKCU\Software\Local AppWizard-Generated Applications'
 QS_PLACEMENT_KEY="$QS_REG_KEY\\Quillstone\\Quillstone_Section"
@@ -24,6 +24,7 @@ QS_CMD_SAVE=57603
 QS_CMD_SAVE_AS=57604
 QS_CMD_SOUND_RIGHT=32771
 QS_CMD_SOUND_LEFT=32772
+QS_CMD_INPUT_VOLUME=32773
 
 # Controls of the operating form.
 QS_RX_SPEED_SLIDER=1017
@@ -88,19 +89,6 @@ assert_contains() {  # HAYSTACK NEEDLE WHAT
 
 e2e_install_missing() {
     "$QS_ROOT/scripts/install-deps" all
-    local wanted=() tool package
-    for pair in Xvfb:xvfb import:imagemagick pulseaudio:pulseaudio paplay:pulseaudio-utils \
-        xdpyinfo:x11-utils python3:python3; do
-        tool=${pair%%:*} package=${pair#*:}
-        command -v "$tool" >/dev/null || wanted+=("$package")
-    done
-    [ ${#wanted[@]} -eq 0 ] && return 0
-    e2e_log "installing ${wanted[*]}"
-    local sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq \
-        --no-install-recommends "${wanted[@]}" >/dev/null
 }
 
 # Builds the driver and the program for Windows and the qstn tool natively.
@@ -125,7 +113,7 @@ e2e_find_programs() {
     export QS_DRIVER QS_PROGRAM QS_QSTN
 }
 
-# Starts Xvfb on the first free display of :59 to :69 unless there is a display.
+# Starts Xvfb on the first free display of :70 to :79 unless there is a display.
 e2e_start_display() {
     [ -n "${DISPLAY:-}" ] && return 0
     local n
@@ -393,9 +381,31 @@ e2e_image_busy_permille() {  # PNG
              END { if (total == 0) print 0; else print int(1000 * (total - top) / total) }'
 }
 
+# Waits until the capture thread has handled its first block: the level
+# display, black until then, gets its grid and threshold line. Under Wine the
+# first block arrives 0.5 to 3 s after the capture started.
+qs_wait_capture_drawn() {  # TIMEOUT_S
+    local screen="$E2E_OUT/capture-wait-screen.png" level="$E2E_OUT/capture-wait-level.png"
+    local deadline=$((SECONDS + $1))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        import -display "$DISPLAY" -window root "$screen" || return 1
+        qs_crop_control "$screen" "$QS_LEVEL_DISPLAY" "$level" || return 1
+        if [ "$(e2e_image_busy_permille "$level")" -ge 10 ]; then
+            rm -f "$screen" "$level"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
 # Number of pixels that differ between two images of the same size.
+# compare exits with 1 when the images differ and with 2 when it failed.
 e2e_image_difference() {  # A_PNG B_PNG
-    compare -metric AE "$1" "$2" null: 2>&1 | awk '{ print int($1) }'
+    local count status=0
+    count=$(compare -metric AE "$1" "$2" null: 2>&1) || status=$?
+    [ "$status" -le 1 ] || { echo "compare: $count" >&2; return 1; }
+    awk '{ print int($1) }' <<<"$count"
 }
 
 # ------------------------------------------------------------ test data

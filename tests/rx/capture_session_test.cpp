@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "tests/support/recording_text_sink.h"
+
 namespace qs::rx {
 namespace {
 
@@ -15,48 +17,79 @@ CaptureDeviceId deviceId(int n) {
     return id;
 }
 
-// The platform and the view around the session. The backend lists the
-// default device, then 22 with identifiers, of which 20 can be listed.
-struct FakeSystem : CaptureBackend, SoundDeviceCombo, CaptureDesktop, ReceiveForm, SettingsSlots {
+struct FakeBackend : CaptureBackend {
     void enumerateDevices(CaptureDeviceSink& sink) override {
         sink.onCaptureDevice(nullptr, u"Primary Sound Capture Driver");
-        for (int n = 1; n <= 22; ++n) {
+        for (int n = 1; n <= deviceCount; ++n) {
             const CaptureDeviceId id = deviceId(n);
             sink.onCaptureDevice(&id, u"Line In " + decimalText(n));
         }
     }
     bool open(const CaptureDeviceId* device) override {
-        opened.push_back(device ? std::optional(*device) : std::nullopt);
+        openedDevices.push_back(device ? std::optional(*device) : std::nullopt);
         return openSucceeds;
     }
-    bool start() override { return ++starts, startSucceeds; }
+    bool start(const CaptureTarget& target) override {
+        ++starts;
+        startedChain = &target.chain;
+        startedControl = &target.control;
+        return startSucceeds;
+    }
     void stop() override { ++stops; }
+
+    int deviceCount = 3;
+    bool openSucceeds = true;
+    bool startSucceeds = true;
+    std::vector<std::optional<CaptureDeviceId>> openedDevices;  // nullopt: the default device
+    int starts = 0;
+    int stops = 0;
+    const ReceiveChain* startedChain = nullptr;
+    const CaptureControl* startedControl = nullptr;
+};
+
+// A receive chain for the capture thread to feed; the fake backend never
+// runs it.
+struct IdleChain {
+    explicit IdleChain(ReceiveSettings& receive)
+        : chain(receive, {text, indicators, canvas, canvas}) {}
+    test::RecordingTextSink text;
+    NoIndicators indicators;
+    BlindCanvas canvas{176, 96};
+    ReceiveChain chain;
+};
+
+struct Entry {
+    Text text;
+    const CaptureDeviceId* device;
+};
+
+struct FakeView : SoundDeviceCombo, CaptureDesktop, ReceiveForm, SettingsSlots {
     void addEntry(TextView text, const CaptureDeviceId* device) override {
         entries.push_back({Text(text), device});
     }
     int selectedEntry() const override { return selected; }
-    Text entryText(int entry) const override { return entries.at(entry).first; }
+    Text entryText(int entry) const override { return entries.at(entry).text; }
     const CaptureDeviceId* entryDevice(int entry) const override {
-        return entry >= 0 && entry < entryCount() ? entries[entry].second : nullptr;
+        return entry >= 0 && entry < entryCount() ? entries[entry].device : nullptr;
     }
     void selectEntry(int entry) override { selected = entry; }
     int entryCount() const override { return static_cast<int>(entries.size()); }
+
     void showError(TextView text) override { errors.emplace_back(text); }
     void showMessage(TextView text) override { messages.emplace_back(text); }
     bool openProgram(TextView program, TextView parameters) override {
         programsTried.push_back(Text(program) + u" " + Text(parameters));
         return Text(program) == workingProgram;
     }
+
     void setChecked(int, bool) override {}
     void showScale(bool upper) override { shownScale = upper; }
     Text rxSpeedLabel() const override { return u""; }
     void returnFocusToTransmitBox() override {}
+
     void setSlot(int slot, TextView value) override { slots[slot] = Text(value); }
 
-    bool openSucceeds = true, startSucceeds = true;
-    std::vector<std::optional<CaptureDeviceId>> opened;  // nullopt: the default device
-    int starts = 0, stops = 0;
-    std::vector<std::pair<Text, const CaptureDeviceId*>> entries;
+    std::vector<Entry> entries;
     int selected = -1;
     std::vector<Text> errors, messages, programsTried;
     Text workingProgram;
@@ -64,134 +97,204 @@ struct FakeSystem : CaptureBackend, SoundDeviceCombo, CaptureDesktop, ReceiveFor
     std::map<int, Text> slots;
 };
 
-const std::vector<Text> kDeviceError = {u"Sound Device Error!!!\r\nPls check Mike/Line/USB."};
+const Text kDeviceError = u"Sound Device Error!!!\r\nPls check Mike/Line/USB.";
 
 class CaptureSessionTest : public ::testing::Test {
 protected:
     CaptureSessionTest() { session.enumerateDevices(); }
 
     void pick(int entry) {
-        fake.selected = entry;
+        view.selected = entry;
         session.onDeviceSelectionChanged();
     }
 
-    FakeSystem fake;
+    FakeBackend backend;
     CaptureControl control;
     ReceiveSettings receive;
-    CaptureSession session{{fake, control, receive, fake, fake, fake, fake}};
+    IdleChain idle{receive};
+    FakeView view;
+    CaptureSession session{{backend, control, receive, idle.chain, view, view, view, view}};
 };
 
-TEST_F(CaptureSessionTest, TwentyDevicesAreListedInOrderAfterTheSelectedDefault) {
-    ASSERT_EQ(fake.entries.size(), 21u);
-    EXPECT_EQ(fake.selected, 0);
-    EXPECT_EQ(fake.entries[0].second, nullptr);
-    for (int n = 1; n <= 20; ++n) {
-        EXPECT_EQ(fake.entries[n].first, u"Line In " + decimalText(n));
-        EXPECT_EQ(*fake.entries[n].second, deviceId(n));
-    }
+TEST_F(CaptureSessionTest, DevicesAreListedInOrderWithTheDefaultFirstAndSelected) {
+    ASSERT_EQ(view.entries.size(), 4u);
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.entries[0].device, nullptr);
+    EXPECT_EQ(view.entries[3].text, u"Line In 3");
+    EXPECT_EQ(*view.entries[3].device, deviceId(3));
 }
 
-TEST_F(CaptureSessionTest, SoundMenuStartsTheCaptureOnceThenChangesOnlyTheChannel) {
+TEST(CaptureSessionDevices, OnlyTwentyDevicesWithIdentifiersAreListed) {
+    FakeBackend backend;
+    backend.deviceCount = 22;
+    CaptureControl control;
+    ReceiveSettings receive;
+    IdleChain idle{receive};
+    FakeView view;
+    CaptureSession session{{backend, control, receive, idle.chain, view, view, view, view}};
+    session.enumerateDevices();
+    ASSERT_EQ(view.entries.size(), 21u);
+    EXPECT_EQ(view.entries.back().text, u"Line In 20");
+    EXPECT_EQ(*view.entries.back().device, deviceId(20));
+}
+
+TEST_F(CaptureSessionTest, SoundRightStartsTheDefaultDevice) {
+    EXPECT_EQ(session.channel(), kNoChannel);
     EXPECT_FALSE(session.menuItemChecked(menu::kSoundRight));
     EXPECT_FALSE(session.menuItemChecked(menu::kSoundLeft));
-    EXPECT_TRUE(session.menuCommand(menu::kSoundRight));
-    EXPECT_EQ(fake.slots[51], u"RightTone");
-    EXPECT_EQ(control.channel, kRightChannel);
-    EXPECT_EQ(fake.opened, std::vector<std::optional<CaptureDeviceId>>{std::nullopt});
-    EXPECT_TRUE(session.captureRunning());
-    EXPECT_EQ(fake.shownScale, std::optional(true));
-    EXPECT_TRUE(session.menuItemChecked(menu::kSoundRight));
 
-    pick(1);  // stored for the next start only
-    EXPECT_EQ(fake.slots[39], u"Line In 1");
-    session.menuCommand(menu::kSoundLeft);
-    EXPECT_EQ(fake.slots[51], u"LeftTone");
-    EXPECT_EQ(control.channel, kLeftChannel);
-    EXPECT_TRUE(session.menuItemChecked(menu::kSoundLeft));
-    EXPECT_FALSE(session.menuItemChecked(menu::kSoundRight));
-    EXPECT_EQ(fake.opened.size(), 1u);
-    EXPECT_EQ(fake.starts, 1);
-    EXPECT_EQ(fake.stops, 0);
+    EXPECT_TRUE(session.menuCommand(menu::kSoundRight));
+    EXPECT_EQ(view.slots[51], u"RightTone");
+    EXPECT_EQ(control.channel, kRightChannel);
+    ASSERT_EQ(backend.openedDevices.size(), 1u);
+    EXPECT_EQ(backend.openedDevices[0], std::nullopt);
+    EXPECT_EQ(backend.starts, 1);
+    EXPECT_EQ(backend.startedChain, &idle.chain);
+    EXPECT_EQ(backend.startedControl, &control);
+    EXPECT_TRUE(session.captureRunning());
+    EXPECT_EQ(view.shownScale, std::optional(true));
+    EXPECT_TRUE(session.menuItemChecked(menu::kSoundRight));
+    EXPECT_FALSE(session.menuItemChecked(menu::kSoundLeft));
 }
 
-TEST_F(CaptureSessionTest, FailuresAreReportedAndRetriedWithTheOpenDeviceKept) {
-    fake.openSucceeds = false;
+TEST_F(CaptureSessionTest, WhileRunningTheMenuChangesOnlyTheChannel) {
+    receive.upperScale = false;
     session.menuCommand(menu::kSoundLeft);
-    EXPECT_EQ(fake.errors, kDeviceError);
-    EXPECT_FALSE(session.captureOpen());
-    EXPECT_EQ(fake.starts, 0);
+    EXPECT_EQ(view.shownScale, std::optional(false));
+    session.menuCommand(menu::kSoundRight);
+    session.menuCommand(menu::kSoundLeft);
+    EXPECT_EQ(view.slots[51], u"LeftTone");
+    EXPECT_EQ(control.channel, kLeftChannel);
+    EXPECT_EQ(backend.openedDevices.size(), 1u);
+    EXPECT_EQ(backend.starts, 1);
+    EXPECT_TRUE(session.menuItemChecked(menu::kSoundLeft));
+}
 
-    fake.openSucceeds = true;
-    fake.startSucceeds = false;
-    fake.errors.clear();
+TEST_F(CaptureSessionTest, AFailedOpenIsReportedAndCanBeRetried) {
+    backend.openSucceeds = false;
     session.menuCommand(menu::kSoundLeft);
-    EXPECT_EQ(fake.errors, kDeviceError);
+    EXPECT_EQ(view.errors, std::vector<Text>{kDeviceError});
     EXPECT_FALSE(session.captureRunning());
+    EXPECT_FALSE(session.captureOpen());
+    EXPECT_EQ(backend.starts, 0);
+    EXPECT_EQ(view.slots[51], u"LeftTone");
 
-    fake.startSucceeds = true;
+    backend.openSucceeds = true;
     session.menuCommand(menu::kSoundLeft);
     EXPECT_TRUE(session.captureRunning());
-    EXPECT_EQ(fake.opened.size(), 2u);
+    EXPECT_EQ(backend.openedDevices.size(), 2u);
+}
+
+TEST_F(CaptureSessionTest, AThreadThatCannotStartIsReportedAndTheOpenDeviceReused) {
+    backend.startSucceeds = false;
+    session.menuCommand(menu::kSoundRight);
+    EXPECT_EQ(view.errors, std::vector<Text>{kDeviceError});
+    EXPECT_FALSE(session.captureRunning());
+    backend.startSucceeds = true;
+    session.menuCommand(menu::kSoundRight);
+    EXPECT_TRUE(session.captureRunning());
+    EXPECT_EQ(backend.openedDevices.size(), 1u);
 }
 
 TEST_F(CaptureSessionTest, ThePickedDeviceIsStoredAndOpenedByItsIdentifier) {
-    pick(3);
-    pick(0);  // the first entry, or none, means the default device
-    EXPECT_FALSE(session.soundDeviceChosen());
-    EXPECT_EQ(fake.slots[39], u"");
-    pick(-1);
-    EXPECT_FALSE(session.soundDeviceChosen());
     pick(2);
+    EXPECT_TRUE(session.soundDeviceChosen());
     EXPECT_EQ(session.soundDeviceName(), u"Line In 2");
-    EXPECT_EQ(fake.slots[39], u"Line In 2");
+    EXPECT_EQ(view.slots[39], u"Line In 2");
     session.menuCommand(menu::kSoundRight);
-    EXPECT_EQ(fake.opened.at(0), std::optional(deviceId(2)));
+    ASSERT_EQ(backend.openedDevices.size(), 1u);
+    EXPECT_EQ(backend.openedDevices[0], std::optional(deviceId(2)));
 }
 
-TEST_F(CaptureSessionTest, ADocumentSelectsItsDeviceByExactTextThenSetsUpAndStarts) {
+TEST_F(CaptureSessionTest, TheFirstEntryOrNoneMeansTheDefaultDevice) {
+    pick(3);
+    pick(0);
+    EXPECT_FALSE(session.soundDeviceChosen());
+    EXPECT_EQ(view.slots[39], u"");
+    pick(-1);
+    EXPECT_FALSE(session.soundDeviceChosen());
+    EXPECT_EQ(view.slots[39], u"");
+    session.menuCommand(menu::kSoundLeft);
+    EXPECT_EQ(backend.openedDevices.at(0), std::nullopt);
+}
+
+TEST_F(CaptureSessionTest, ARunningCaptureKeepsItsDeviceWhenAnotherIsPicked) {
+    session.menuCommand(menu::kSoundRight);
+    pick(1);
+    EXPECT_EQ(view.slots[39], u"Line In 1");
+    session.menuCommand(menu::kSoundLeft);
+    EXPECT_EQ(backend.openedDevices.size(), 1u);
+    EXPECT_EQ(backend.stops, 0);
+}
+
+TEST_F(CaptureSessionTest, ADocumentSelectsItsDeviceByExactText) {
     EXPECT_FALSE(session.selectSoundDevice(u"line in 2"));
     EXPECT_FALSE(session.selectSoundDevice(u"Line In"));
+    EXPECT_FALSE(session.soundDeviceChosen());
+    EXPECT_EQ(view.selected, 0);
+
     EXPECT_TRUE(session.selectSoundDevice(u"Line In 2"));
-    EXPECT_EQ(fake.selected, 2);
+    EXPECT_TRUE(session.soundDeviceChosen());
+    EXPECT_EQ(view.selected, 2);
+    EXPECT_TRUE(view.slots.empty());
+    EXPECT_EQ(session.setUp(kRightChannel), 1);
+    EXPECT_EQ(backend.openedDevices.at(0), std::optional(deviceId(2)));
+}
+
+TEST_F(CaptureSessionTest, SettingsSetUpThenStart) {
     EXPECT_EQ(session.setUp(kLeftChannel), 1);
     EXPECT_EQ(session.channel(), kLeftChannel);
-    EXPECT_EQ(fake.opened, std::vector<std::optional<CaptureDeviceId>>{deviceId(2)});
+    EXPECT_TRUE(session.deviceOpened());
     EXPECT_FALSE(session.captureRunning());
-    receive.upperScale = false;
+    EXPECT_TRUE(view.slots.empty());
     session.start();
     EXPECT_TRUE(session.captureRunning());
-    EXPECT_EQ(fake.shownScale, std::optional(false));
-    EXPECT_TRUE(fake.slots.empty());
+    EXPECT_EQ(backend.starts, 1);
+
+    backend.openSucceeds = false;
+    CaptureControl otherControl;
+    CaptureSession other{{backend, otherControl, receive, idle.chain, view, view, view, view}};
+    EXPECT_EQ(other.setUp(kRightChannel), 0);
+    EXPECT_FALSE(other.deviceOpened());
+    EXPECT_EQ(view.errors, std::vector<Text>{kDeviceError});
 }
 
 TEST_F(CaptureSessionTest, InputVolumeTriesBothMixersThenTellsTheOperator) {
-    fake.workingProgram = u"Sndvol.exe";
+    view.workingProgram = u"Sndvol.exe";
     EXPECT_TRUE(session.menuCommand(menu::kInputVolume));
-    EXPECT_EQ(fake.programsTried, (std::vector<Text>{u"Sndvol32.exe /r", u"Sndvol.exe /r"}));
-    EXPECT_TRUE(fake.messages.empty());
-    fake.workingProgram.clear();
+    EXPECT_EQ(view.programsTried, (std::vector<Text>{u"Sndvol32.exe /r", u"Sndvol.exe /r"}));
+    EXPECT_TRUE(view.messages.empty());
+
+    view.programsTried.clear();
+    view.workingProgram = u"Sndvol32.exe";
     session.openVolumeMixer();
-    EXPECT_EQ(fake.messages, std::vector<Text>{u"Can't open SoundSystem."});
-    EXPECT_TRUE(fake.errors.empty());
+    EXPECT_EQ(view.programsTried.size(), 1u);
+
+    view.workingProgram.clear();
+    session.openVolumeMixer();
+    EXPECT_EQ(view.messages, std::vector<Text>{u"Can't open SoundSystem."});
+    EXPECT_TRUE(view.errors.empty());
     EXPECT_FALSE(session.menuCommand(32774));
 }
 
 TEST_F(CaptureSessionTest, ShutdownRaisesTheStopFlagAndStopsAnOpenCapture) {
-    session.stopCapture();  // nothing open
-    EXPECT_EQ(fake.stops, 0);
+    session.stopCapture();
+    EXPECT_EQ(backend.stops, 0);
     EXPECT_TRUE(control.captureStopFlag);
     EXPECT_FALSE(receive.rxEnabled);
 
     CaptureControl runningControl;
     ReceiveSettings runningReceive;
-    CaptureSession running{{fake, runningControl, runningReceive, fake, fake, fake, fake}};
+    IdleChain runningIdle{runningReceive};
+    CaptureSession running{
+        {backend, runningControl, runningReceive, runningIdle.chain, view, view, view, view}};
     running.menuCommand(menu::kSoundRight);
     running.raiseStopFlag();
     EXPECT_TRUE(runningControl.captureStopFlag);
     EXPECT_FALSE(runningReceive.rxEnabled);
-    EXPECT_EQ(fake.stops, 0);
+    EXPECT_EQ(backend.stops, 0);
     running.stopCapture();
-    EXPECT_EQ(fake.stops, 1);
+    EXPECT_EQ(backend.stops, 1);
     EXPECT_FALSE(running.captureRunning());
 }
 

@@ -3,6 +3,7 @@
 // the form, the devices and the host is logged, in order, in the receive
 // window's log (e.g. "setup|caret|format:Received|insert:RX> |focus tx").
 
+#include <atomic>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,8 +20,9 @@ class FakeViewPlatform : public qs::test::FakeReceiveWindow,
                          public rx::ReceiveForm,
                          public rx::ReceiveIndicators,
                          public MacroLabels,
-                         public SoundDeviceCombo,
-                         public settings::AudioCapture,
+                         public rx::SoundDeviceCombo,
+                         public rx::CaptureBackend,
+                         public rx::CaptureDesktop,
                          public settings::LoggingProgram,
                          public settings::TransmitSpeedControl,
                          public settings::SettingsForm,
@@ -39,9 +41,15 @@ public:
         void clearAndInsert(TextView text) override { value = Text(text); }
     };
 
+    // The capture devices as the system lists them: the default one first.
     std::vector<Text> soundDevices{u"Primary Sound Capture Driver", u"USB Audio CODEC"};
-    int captureChannel = 3;
-    bool running = false;
+    rx::CaptureDeviceId usbAudioId{{0x5A}};
+    std::vector<Text> deviceEntries;
+    std::vector<const rx::CaptureDeviceId*> entryDevices;
+    int selectedDevice = -1;
+    bool captureOpens = true;
+    // The capture thread's stop flag as the keying timer sees it stopped.
+    const std::atomic<bool>* captureStopFlag = nullptr;
     Field hisCall;
     Field transmitBox;
     rx::BlindCanvas levelCanvas{177, 96};
@@ -49,9 +57,9 @@ public:
     qs::test::FakeClock clock;
 
     ViewPlatform platform() {
-        return {*this, *this, *this,       *this, *this, hisCall, levelCanvas, spectrumCanvas,
-                *this, *this, *this,       *this, *this, *this,   *this,       *this,
-                *this, *this, transmitBox, *this, *this, *this,   clock};
+        return {*this, *this, *this, *this,       *this, hisCall, levelCanvas, spectrumCanvas,
+                *this, *this, *this, *this,       *this, *this,   *this,       *this,
+                *this, *this, *this, transmitBox, *this, *this,   *this,       clock};
     }
 
     // The log since the last take, as the receive window keeps it.
@@ -68,9 +76,9 @@ public:
     }
     void copyReceivedTextAndOpenWordPad() override { record("copy rx"); }
     void storeFramePlacement() override { record("placement"); }
-    void signalCaptureStop() override { record("capture stop flag"); }
-    void stopKeyerTimer() override { record("timer stop"); }
-    void stopCapture() override { record("capture stop"); }
+    void stopKeyerTimer() override {
+        record(captureStopFlag && *captureStopFlag ? "capture stop flag|timer stop" : "timer stop");
+    }
 
     Text allText() const override { return text(); }
 
@@ -89,25 +97,40 @@ public:
         record("caption " + num(macro) + " " + toUtf8(text));
     }
     void repaintLabel(int macro) override { record("repaint " + num(macro)); }
-    int findExactEntry(TextView text) const override {
-        for (size_t i = 0; i < soundDevices.size(); ++i) {
-            if (soundDevices[i] == text) return static_cast<int>(i);
-        }
-        return -1;
+    void addEntry(TextView text, const rx::CaptureDeviceId* device) override {
+        deviceEntries.emplace_back(text);
+        entryDevices.push_back(device);
     }
-    void selectEntry(int index) override { record("select device " + num(index)); }
+    int selectedEntry() const override { return selectedDevice; }
+    Text entryText(int entry) const override { return deviceEntries.at(entry); }
+    const rx::CaptureDeviceId* entryDevice(int entry) const override {
+        return entry >= 0 && entry < entryCount() ? entryDevices[entry] : nullptr;
+    }
+    void selectEntry(int entry) override {
+        selectedDevice = entry;
+        record("select device " + num(entry));
+    }
+    int entryCount() const override { return static_cast<int>(deviceEntries.size()); }
 
-    int channel() const override { return captureChannel; }
-    bool captureRunning() const override { return running; }
-    int setUp(int chosen) override {
-        captureChannel = chosen;
-        record("capture set up " + num(chosen));
-        return 1;
+    void enumerateDevices(rx::CaptureDeviceSink& sink) override {
+        sink.onCaptureDevice(nullptr, soundDevices.at(0));
+        for (size_t i = 1; i < soundDevices.size(); ++i) {
+            sink.onCaptureDevice(&usbAudioId, soundDevices[i]);
+        }
     }
-    bool deviceOpened() const override { return true; }
-    void start() override {
-        running = true;
+    bool open(const rx::CaptureDeviceId* device) override {
+        record(device ? "capture open chosen" : "capture open default");
+        return captureOpens;
+    }
+    bool start(const rx::CaptureTarget&) override {
         record("capture start");
+        return true;
+    }
+    void stop() override { record("capture stop"); }
+    void showError(TextView text) override { record("error " + toUtf8(text)); }
+    bool openProgram(TextView program, TextView) override {
+        record("run " + toUtf8(program));
+        return false;
     }
 
     bool logSoftIsHamLog() const override { return hamLog_; }
@@ -141,6 +164,7 @@ public:
     void runLinkTest() override {}
     void sendPtt(bool) override {}
 
+    bool captureRunning() const override { return false; }
     void refreshWindowTitle() override { record("title"); }
     void setTxSpeedLabel(TextView text) override { record("tx speed " + toUtf8(text)); }
     void setTxEditChecked(bool on) override { record(on ? "tx edit on" : "tx edit off"); }

@@ -16,6 +16,7 @@ class ViewCoreTest : public ::testing::Test {
 protected:
     ViewCoreTest() {
         view.setUiWake([this] { ++wakes; });
+        platform.captureStopFlag = &view.captureControl().captureStopFlag;
     }
 
     void setSlot(int slot, const char16_t* value) { document.SetSlot(value, slot); }
@@ -43,7 +44,8 @@ TEST_F(ViewCoreTest, FirstInitialUpdateSetsUpAndAppliesNothing) {
     openDocument();  // as with a document named on the command line
 
     view.onInitialUpdate();
-    EXPECT_EQ(platform.take(), "setup|focus tx");
+    EXPECT_EQ(platform.take(), "select device 0|setup|focus tx");
+    EXPECT_EQ(platform.deviceEntries, platform.soundDevices);
     EXPECT_EQ(platform.transmitBox.value, u"TX> ");
     EXPECT_TRUE(view.initDone());
     EXPECT_FALSE(document.settingsApplied());
@@ -63,8 +65,10 @@ TEST_F(ViewCoreTest, LaterInitialUpdatesApplyTheDocumentWithoutASecondSetup) {
     view.onInitialUpdate();
     const std::string log = platform.take();
     EXPECT_EQ(log.find("setup"), std::string::npos);
+    EXPECT_EQ(platform.deviceEntries.size(), 2u);  // listed once
     EXPECT_NE(log.find("check 1021 on|check 1022 off"), std::string::npos) << log;
-    EXPECT_NE(log.find("capture set up 1|capture start"), std::string::npos) << log;
+    EXPECT_NE(log.find("capture open default|capture start|lower scale"), std::string::npos) << log;
+    EXPECT_EQ(view.capture().channel(), rx::kRightChannel);
     EXPECT_TRUE(view.receiveSettings().nr1On);
     EXPECT_EQ(view.receiveSettings().toneIndex, 20);
     EXPECT_TRUE(document.settingsApplied());
@@ -149,24 +153,59 @@ TEST_F(ViewCoreTest, TransmitSpeedTrackbarSetsTheEngineAndTheDocument) {
 }
 
 TEST_F(ViewCoreTest, SoundDeviceChoiceIsStoredByName) {
-    view.onSoundDeviceSelected(1, u"USB Audio CODEC");
-    EXPECT_TRUE(view.soundDeviceChosen());
+    view.onInitialUpdate();
+    platform.selectedDevice = 1;
+    view.capture().onDeviceSelectionChanged();
+    EXPECT_TRUE(view.capture().soundDeviceChosen());
     EXPECT_EQ(slot(39), u"USB Audio CODEC");
     EXPECT_FALSE(document.IsModified());  // no document applied yet
 
-    view.onSoundDeviceSelected(0, u"Primary Sound Capture Driver");
-    EXPECT_FALSE(view.soundDeviceChosen());
+    platform.selectedDevice = 0;
+    view.capture().onDeviceSelectionChanged();
+    EXPECT_FALSE(view.capture().soundDeviceChosen());
     EXPECT_EQ(slot(39), u"");
+}
+
+TEST_F(ViewCoreTest, ADocumentCapturesFromItsDeviceOnItsChannel) {
+    view.onInitialUpdate();
+    platform.take();
+    setSlot(39, u"USB Audio CODEC");
+    setSlot(51, u"LeftTone");
+    openDocument();
+    view.onInitialUpdate();
+    const std::string log = platform.take();
+    EXPECT_NE(log.find("select device 1|"), std::string::npos) << log;
+    EXPECT_NE(log.find("capture open chosen|capture start"), std::string::npos) << log;
+    EXPECT_EQ(view.capture().channel(), rx::kLeftChannel);
+    EXPECT_TRUE(view.capture().captureRunning());
+}
+
+TEST_F(ViewCoreTest, ADocumentNamingAnUnlistedDeviceLeavesTheCaptureStopped) {
+    view.onInitialUpdate();
+    platform.take();
+    setSlot(39, u"Line In 7");
+    setSlot(51, u"RightTone");
+    openDocument();
+    view.onInitialUpdate();
+    const std::string log = platform.take();
+    EXPECT_NE(log.find("message Can't find Sound Device [Line In 7].\r\n Pls select correct "
+                       "Sound Device before the file open."),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("capture open"), std::string::npos) << log;
+    EXPECT_EQ(view.capture().channel(), rx::kNoChannel);
 }
 
 TEST_F(ViewCoreTest, ShutdownRunsInItsFixedOrder) {
     view.onInitialUpdate();
     setSlot(37, u"COM3");
     setSlot(49, u"NMNSP1123NN5001218NNNN");  // log on, copy at exit
+    setSlot(51, u"RightTone");
     openDocument();
     view.onInitialUpdate();
     ASSERT_TRUE(view.keyingPort().comOpen());
     ASSERT_TRUE(view.qsoLog().qsoLogOn());
+    ASSERT_TRUE(view.capture().captureRunning());
     platform.insertText(u"RX> CQ DE JA1ABC");
     platform.take();
 
@@ -183,7 +222,7 @@ TEST_F(ViewCoreTest, ShutdownWithNothingOpenOnlyStopsTheThreads) {
     view.onInitialUpdate();
     platform.take();
     view.onDestroy();
-    EXPECT_EQ(platform.take(), "placement|capture stop flag|timer stop|capture stop");
+    EXPECT_EQ(platform.take(), "placement|capture stop flag|timer stop");
 }
 
 // Clicks arrive in form pixels; the click areas follow the form's scale,

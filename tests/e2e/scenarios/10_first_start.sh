@@ -9,9 +9,8 @@ e2e_scenario_begin first_start
 
 qs clipboard-set "left over from another program"
 qs_start
-qs_screenshot first_start
-
 assert_eq "10 10 907 399" "$(qs window-rect)" "frame placement"
+qs_screenshot first_start  # once the program has handled the driver's request
 assert_contains "$(qs title)" "Quillstone" "window title"
 
 assert_eq "100/Min" "$(qs text $QS_RX_SPEED_LABEL)" "receive speed label"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Live receive: a settings file that names the virtual sound card's capture
-# device and the left channel starts capture when it is opened; a Morse
-# recording played into the card appears decoded in the receive window as
-# qstn decode reads the same recording, the right channel's different text
-# does not, and the level and spectrum displays draw while it plays.
+# Live receive: a settings file naming a capture device that is not listed
+# is refused with its message before anything after the device is applied;
+# a settings file that names the virtual sound card's capture device and the
+# left channel starts capture when it is opened; a Morse recording played
+# into the card appears decoded in the receive window as qstn decode reads
+# the same recording, the right channel's different text does not, and the
+# level and spectrum displays draw while it plays.
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 e2e_scenario_begin decode_capture
@@ -20,12 +22,27 @@ settings="$E2E_OUT/receive.qstn"
 e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 40=NoiseON2 41=QRMOFF 42=603 \
     43=ThreOFF 44=6 50=-45 51=LeftTone
 
+unlisted="$E2E_OUT/unlisted-device.qstn"
+e2e_qstn_file write "$unlisted" "39=No Such Device" 40=NoiseON1 51=LeftTone
+
 qs_start
+qs_open "$unlisted"
+unlisted_message=$'Can\'t find Sound Device [No Such Device].\n'
+unlisted_message+=' Pls select correct Sound Device before the file open.'
+assert_eq "$unlisted_message" "$(qs dialog-text 5000)" "message for a device that is not listed"
+qs dialog-press IDOK
+qs_expect_no_dialog "after the unlisted-device message"
+assert_eq 0 "$(qs checked $QS_NR1)" "NR1 from a file whose device is not listed"
+
 qs_open "$settings"
 qs_expect_no_dialog "opening the settings file"
 assert_eq "$QS_TEST_SOUND_DEVICE" "$(qs combo $QS_SOUND_DEVICE)" "selected sound device"
 assert_eq "603Hz" "$(qs text $QS_TONE_LABEL)" "tone label"
 assert_eq "Threshold -45db" "$(qs text $QS_THRESHOLD_LABEL)" "threshold label"
+
+waited_from_s=$SECONDS
+qs_wait_capture_drawn 10 || e2e_fail "the capture did not start"
+e2e_log "first captured block drawn after $((SECONDS - waited_from_s)) s or less"
 
 duration_s=$((($(stat -c %s "$recording") - 44) / 44100 + 1))
 e2e_background "$QS_ROOT/scripts/virtual-sound-card" play "$recording"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Damaged settings files are reported and the program goes on: a file that
 # does not start with the data marker shows its message and leaves an empty
-# record (which saves as the empty file), a file cut short is refused with a
-# message, and a good file opened afterwards is applied as usual.
+# record (which saves as the empty file); a good file opened afterwards is
+# applied as usual; a file cut short is refused with a message naming where
+# it ends, and the document stays as it was: its settings, its name, and the
+# bytes it saves.
 set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 e2e_scenario_begin damaged_file
@@ -28,15 +30,24 @@ e2e_qstn_file write "$E2E_OUT/expected-empty.qstn"
 cmp "$E2E_OUT/expected-empty.qstn" "$emptied" ||
     e2e_fail "the record of a wrong-marker file is not empty"
 
+qs_open "$good"
+qs_expect_no_dialog "opening a good file after a damaged one"
+assert_eq "Threshold -60db" "$(qs text $QS_THRESHOLD_LABEL)" "threshold from the good file"
+
+# The cut falls after slot 53, so the file ends inside string 55 (slot 54).
 qs_open "$cut_short"
-message=$(qs dialog-text 5000) || e2e_fail "no message for a file cut short"
-echo "message for a file cut short: $message"
+cut_message="$(qs_winpath "$cut_short")"$'\n'
+cut_message+=$'This settings file is cut short: it ends inside string 55 of 82.\n'
+cut_message+='The settings were not changed.'
+assert_eq "$cut_message" "$(qs dialog-text 5000)" "message for a file cut short"
 qs dialog-press IDOK
 qs_expect_no_dialog "after the cut-short message"
-
-qs_open "$good"
-qs_expect_no_dialog "opening a good file after damaged ones"
-assert_eq "Threshold -60db" "$(qs text $QS_THRESHOLD_LABEL)" "threshold from the good file"
+assert_eq 0 "$(qs checked $QS_NR1)" "NR1 after the cut-short file"
+assert_eq "Threshold -60db" "$(qs text $QS_THRESHOLD_LABEL)" "threshold after the cut-short file"
+assert_contains "$(qs title)" "good" "window title after the cut-short file"
+kept="$E2E_OUT/kept.qstn"
+qs_save_as "$kept"
+cmp "$good" "$kept" || e2e_fail "the record changed after a file cut short (see $kept)"
 assert_eq "RX> " "$(qs text $QS_RECEIVE_WINDOW)" "receive window"
 qs_screenshot after_damaged_files
 qs_close
