@@ -25,13 +25,13 @@ public:
 };
 
 std::vector<double> benchAudio() {
-    test::MorseAudioSpec spec;
-    spec.charsPerMinute = 100.0;
-    spec.toneHz = 603.0;
-    spec.amplitude = 6000.0;
-    spec.noiseRms = 2000.0;
-    spec.seed = 7;
-    return test::morseAudio("CQ CQ DE JA1ABC JA1ABC K", spec);
+    test::MorseSignal signal;
+    signal.charsPerMinute = 100.0;
+    signal.toneHz = 603.0;
+    signal.amplitude = 6000.0;
+    signal.noiseRms = 2000.0;
+    signal.seed = 7;
+    return test::morseAudio("CQ CQ DE JA1ABC JA1ABC K", signal);
 }
 
 bool parseBlocks(const std::vector<std::string>& args, int& blocks, std::string& error) {

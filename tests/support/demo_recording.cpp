@@ -30,16 +30,16 @@ std::vector<std::string> demoRecordingTexts() {
 std::vector<double> demoRecordingSamples() {
     std::vector<double> samples;
     for (const Transmission& transmission : kTransmissions) {
-        MorseAudioSpec spec;
-        spec.charsPerMinute = transmission.charsPerMinute;
-        spec.toneHz = 600.0;
-        spec.amplitude = 9000.0;
-        spec.noiseRms = 600.0;
-        spec.timingJitter = 0.03;
-        spec.seed = transmission.seed;
-        spec.leadingSilenceMs = 600.0;
-        spec.trailingSilenceMs = 600.0;
-        const std::vector<double> part = morseAudio(transmission.text, spec);
+        MorseSignal signal;
+        signal.charsPerMinute = transmission.charsPerMinute;
+        signal.toneHz = 600.0;
+        signal.amplitude = 9000.0;
+        signal.noiseRms = 600.0;
+        signal.timingJitter = 0.03;
+        signal.seed = transmission.seed;
+        signal.leadingSilenceMs = 600.0;
+        signal.trailingSilenceMs = 600.0;
+        const std::vector<double> part = morseAudio(transmission.text, signal);
         samples.insert(samples.end(), part.begin(), part.end());
     }
     return samples;

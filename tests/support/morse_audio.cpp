@@ -53,8 +53,8 @@ class Gaussian {
 // Length of one element or gap of `units` units, stretched by the jitter.
 class Stretcher {
   public:
-    explicit Stretcher(const MorseAudioSpec& spec)
-        : unitS_(6.0 / spec.charsPerMinute), jitter_(spec.timingJitter), random_(spec.seed) {}
+    explicit Stretcher(const MorseSignal& signal)
+        : unitS_(6.0 / signal.charsPerMinute), jitter_(signal.timingJitter), random_(signal.seed) {}
 
     double length(int units) {
         double factor = 1.0;
@@ -101,10 +101,10 @@ std::string_view morsePattern(char c) {
     return {};
 }
 
-std::vector<KeyedInterval> morseTiming(std::string_view text, const MorseAudioSpec& spec) {
-    Stretcher stretch(spec);
+std::vector<KeyedInterval> morseTiming(std::string_view text, const MorseSignal& signal) {
+    Stretcher stretch(signal);
     std::vector<KeyedInterval> marks;
-    double t = spec.leadingSilenceMs / 1000.0;
+    double t = signal.leadingSilenceMs / 1000.0;
     int pendingGapUnits = 0;  // gap owed before the next element
     for (char c : text) {
         if (c == ' ') {
@@ -127,20 +127,20 @@ std::vector<KeyedInterval> morseTiming(std::string_view text, const MorseAudioSp
     return marks;
 }
 
-std::vector<double> morseAudio(std::string_view text, const MorseAudioSpec& spec) {
-    const std::vector<KeyedInterval> marks = morseTiming(text, spec);
-    const double keyedEndS = marks.empty() ? spec.leadingSilenceMs / 1000.0 : marks.back().endS;
-    const double totalS = keyedEndS + spec.trailingSilenceMs / 1000.0;
-    const auto sampleCount = static_cast<std::size_t>(std::ceil(totalS * spec.sampleRateHz));
+std::vector<double> morseAudio(std::string_view text, const MorseSignal& signal) {
+    const std::vector<KeyedInterval> marks = morseTiming(text, signal);
+    const double keyedEndS = marks.empty() ? signal.leadingSilenceMs / 1000.0 : marks.back().endS;
+    const double totalS = keyedEndS + signal.trailingSilenceMs / 1000.0;
+    const auto sampleCount = static_cast<std::size_t>(std::ceil(totalS * signal.sampleRateHz));
 
     const std::vector<double> env =
-        envelope(marks, sampleCount, spec.edgeMs / 1000.0, spec.sampleRateHz);
-    Gaussian noise(spec.seed ^ 0x9E3779B9u);
+        envelope(marks, sampleCount, signal.edgeMs / 1000.0, signal.sampleRateHz);
+    Gaussian noise(signal.seed ^ 0x9E3779B9u);
     std::vector<double> samples(sampleCount);
-    const double radiansPerSample = 2.0 * kPi * spec.toneHz / spec.sampleRateHz;
+    const double radiansPerSample = 2.0 * kPi * signal.toneHz / signal.sampleRateHz;
     for (std::size_t n = 0; n < sampleCount; ++n) {
-        double s = spec.amplitude * env[n] * std::sin(radiansPerSample * static_cast<double>(n));
-        if (spec.noiseRms > 0.0) s += spec.noiseRms * noise.next();
+        double s = signal.amplitude * env[n] * std::sin(radiansPerSample * static_cast<double>(n));
+        if (signal.noiseRms > 0.0) s += signal.noiseRms * noise.next();
         samples[n] = std::clamp(s, -kMaxSample, kMaxSample);
     }
     return samples;

@@ -13,7 +13,7 @@ namespace qs::test {
 
 inline constexpr int kMorseAudioRateHz = 11025;
 
-struct MorseAudioSpec {
+struct MorseSignal {
     double charsPerMinute = 100.0;  // 50-unit word: one unit is 6000 / cpm ms
     double toneHz = 600.0;
     double amplitude = 8000.0;  // peak of the keyed tone, 16-bit sample units
@@ -39,9 +39,9 @@ struct KeyedInterval {
 // The key-down intervals of `text`: elements 1 unit apart, letters 3, words
 // (any run of blanks) 7. Throws std::invalid_argument for a character
 // without a pattern.
-std::vector<KeyedInterval> morseTiming(std::string_view text, const MorseAudioSpec& spec);
+std::vector<KeyedInterval> morseTiming(std::string_view text, const MorseSignal& signal);
 
 // The audio of `text`: samples as doubles within the 16-bit range.
-std::vector<double> morseAudio(std::string_view text, const MorseAudioSpec& spec);
+std::vector<double> morseAudio(std::string_view text, const MorseSignal& signal);
 
 }  // namespace qs::test

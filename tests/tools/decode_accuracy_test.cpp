@@ -57,12 +57,12 @@ void expectDecodedAfterFirstWord(const std::string& decoded, const std::string& 
     EXPECT_EQ(body.substr(body.size() - tail.size()), tail) << "decoded: " << decoded;
 }
 
-test::MorseAudioSpec cleanSpec(double charsPerMinute) {
-    test::MorseAudioSpec spec;
-    spec.charsPerMinute = charsPerMinute;
-    spec.toneHz = 603.0;
-    spec.amplitude = 8000.0;
-    return spec;
+test::MorseSignal cleanSpec(double charsPerMinute) {
+    test::MorseSignal signal;
+    signal.charsPerMinute = charsPerMinute;
+    signal.toneHz = 603.0;
+    signal.amplitude = 8000.0;
+    return signal;
 }
 
 TEST(DecodeAccuracy, CleanQsoTextAtEverySpeed) {
@@ -82,11 +82,11 @@ TEST(DecodeAccuracy, CleanQsoTextAtEverySpeed) {
 }
 
 TEST(DecodeAccuracy, MildNoiseAndUnevenKeying) {
-    test::MorseAudioSpec spec = cleanSpec(100.0);
-    spec.noiseRms = 800.0;
-    spec.timingJitter = 0.05;
-    spec.seed = 5;
-    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, spec)), kQsoText);
+    test::MorseSignal signal = cleanSpec(100.0);
+    signal.noiseRms = 800.0;
+    signal.timingJitter = 0.05;
+    signal.seed = 5;
+    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, signal)), kQsoText);
 }
 
 // Short texts at the speed the receive path starts with: these check the way
@@ -95,10 +95,10 @@ TEST(DecodeAccuracy, FilesAtOtherRatesAndEitherStereoChannel) {
     const std::string text = "PARIS DE JA1ABC K";
     for (const int rateHz : {8000, 44100, 48000}) {
         SCOPED_TRACE(rateHz);
-        test::MorseAudioSpec spec = cleanSpec(100.0);
-        spec.sampleRateHz = rateHz;
+        test::MorseSignal signal = cleanSpec(100.0);
+        signal.sampleRateHz = rateHz;
         test::TempFile file("rate.wav");
-        ASSERT_TRUE(writeWavFile(file.path(), rateHz, {test::morseAudio(text, spec)}));
+        ASSERT_TRUE(writeWavFile(file.path(), rateHz, {test::morseAudio(text, signal)}));
         expectDecodedAfterFirstWord(decodeFile({file.path()}), text);
     }
 

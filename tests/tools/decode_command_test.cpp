@@ -31,10 +31,10 @@ long lineCount(const std::string& text) {
 }
 
 std::vector<double> shortMorse() {
-    test::MorseAudioSpec spec;
-    spec.leadingSilenceMs = 200.0;
-    spec.trailingSilenceMs = 300.0;
-    return test::morseAudio("TEST", spec);
+    test::MorseSignal signal;
+    signal.leadingSilenceMs = 200.0;
+    signal.trailingSilenceMs = 300.0;
+    return test::morseAudio("TEST", signal);
 }
 
 TEST(DecodeCommand, UnusableInputGivesOneNamedLineAndStatus2) {
