@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "tests/support/morse_audio.h"
+#include "tests/support/command_run.h"
 #include "tests/support/temp_file.h"
 #include "tests/support/wav_bytes.h"
 #include "tools/wav_writer.h"
@@ -14,17 +15,9 @@
 namespace qs::tools {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
-CommandRun decode(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = decodeCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+CommandRun decode(const std::vector<std::string>& args) { return test::runCommand(decodeCommand, args); }
 
 long lineCount(const std::string& text) {
     return std::count(text.begin(), text.end(), '\n');

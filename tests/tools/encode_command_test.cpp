@@ -9,28 +9,18 @@
 #include <iterator>
 #include <sstream>
 
+#include "tests/support/command_run.h"
 #include "tests/support/temp_file.h"
 #include "tools/wav_reader.h"
 
 namespace qs::tools {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
-CommandRun encode(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = encodeCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+CommandRun encode(const std::vector<std::string>& args) { return test::runCommand(encodeCommand, args); }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::fileBytes;
 
 TEST(EncodeCommand, BadArgumentsGiveOneClearLineAndUsageWithStatus2) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {

@@ -8,27 +8,17 @@
 #include <sstream>
 
 #include "settings/settings_file.h"
+#include "tests/support/command_run.h"
 #include "tests/support/temp_file.h"
 
 namespace qs::tools {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandRun;
 
-CommandRun settingsRun(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = settingsCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
+CommandRun settingsRun(const std::vector<std::string>& args) { return test::runCommand(settingsCommand, args); }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::fileBytes;
 
 class SettingsCommand : public ::testing::Test {
   protected:
