@@ -9,8 +9,20 @@
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 QS_ROOT=$(cd "$E2E_DIR/../.." && pwd)
-E2E_WORK=${QS_E2E_WORK:-"$QS_ROOT/build/e2e"}
-E2E_ARTIFACTS=${QS_E2E_ARTIFACTS:-"$QS_ROOT/build/e2e-artifacts"}
+
+# The Windows build under test: QS_E2E_ARCH (win32 or win64), by default the
+# first this machine runs (the 32-bit release build where it can).
+. "$QS_ROOT/scripts/wine-env"
+QS_E2E_ARCH=${QS_E2E_ARCH:-$(qs_runnable_windows_archs | cut -d' ' -f1)}
+export QS_E2E_ARCH
+QS_WINDOWS_BUILD=$(qs_windows_build_dir "$QS_E2E_ARCH") || {
+    echo "FAIL: unknown QS_E2E_ARCH '$QS_E2E_ARCH' (win32 or win64)" >&2
+    exit 1
+}
+E2E_WORK=${QS_E2E_WORK:-"$QS_ROOT/build/e2e/$QS_E2E_ARCH"}
+E2E_ARTIFACTS=${QS_E2E_ARTIFACTS:-"$QS_ROOT/build/e2e-artifacts/$QS_E2E_ARCH"}
+QUILLSTONE_WINEPREFIX="$E2E_WORK/wineprefix"
+qs_wine_use "$QS_E2E_ARCH" || exit 1
 E2E_FIRST_DISPLAY=70
 E2E_LAST_DISPLAY=79
 QS_MAIN_CLASS=hWndQuillstone
@@ -54,9 +66,6 @@ QS_THRESHOLD_AUTO=1065
 # The capture device of the virtual sound card as DirectSound lists it.
 QS_TEST_SOUND_DEVICE="Monitor of QuillstoneTestInput"
 
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX="$E2E_WORK/wineprefix"
 export QS_SOUND_CARD_DIR="$E2E_WORK/sound"
 
 # ---------------------------------------------------------------- reporting
@@ -91,20 +100,18 @@ e2e_install_missing() {
     "$QS_ROOT/scripts/install-deps" all
 }
 
-# Builds the driver and the program for Windows and the qstn tool natively.
+# Builds the driver and the program for the Windows build under test and the
+# qstn tool natively.
 e2e_build() {
-    local windows="$QS_ROOT/build/windows" native="$QS_ROOT/build/native"
-    cmake -S "$QS_ROOT" -B "$windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$QS_ROOT/cmake/mingw-w64-i686.cmake" >/dev/null || return 1
-    cmake --build "$windows" -j 2 --target qs_driver Quillstone || return 1
-    cmake -S "$QS_ROOT" -B "$native" -DCMAKE_BUILD_TYPE=Release -DQUILLSTONE_TESTS=OFF \
-        >/dev/null || return 1
-    cmake --build "$native" -j 2 --target qstn
+    local build
+    build=$(basename "$QS_WINDOWS_BUILD")
+    "$QS_ROOT/scripts/build" "$build" qs_driver Quillstone || return 1
+    "$QS_ROOT/scripts/build" native qstn
 }
 
 e2e_find_programs() {
-    QS_DRIVER=${QS_E2E_DRIVER:-"$QS_ROOT/build/windows/tests/e2e/driver/qs_driver.exe"}
-    QS_PROGRAM=${QS_E2E_PROGRAM:-$(find "$QS_ROOT/build/windows" -name Quillstone.exe \
+    QS_DRIVER=${QS_E2E_DRIVER:-"$QS_WINDOWS_BUILD/tests/e2e/driver/qs_driver.exe"}
+    QS_PROGRAM=${QS_E2E_PROGRAM:-$(find "$QS_WINDOWS_BUILD" -name Quillstone.exe \
         -print -quit 2>/dev/null)}
     QS_QSTN=${QS_E2E_QSTN:-"$QS_ROOT/build/native/tools/qstn"}
     export QS_DRIVER QS_PROGRAM QS_QSTN
@@ -189,7 +196,7 @@ e2e_scenario_begin() {
     trap 'exit 1' INT TERM
     set -E
     trap 'e2e_fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
-    e2e_log "scenario $E2E_SCENARIO on display $DISPLAY"
+    e2e_log "scenario $E2E_SCENARIO on display $DISPLAY, $QS_E2E_ARCH build"
     wineserver -k 2>/dev/null || true
     wineserver -w || true
     wineserver -p
@@ -246,7 +253,7 @@ qs_winpath() {
 # Starts Quillstone.exe with ARGS and waits for its main window.
 qs_start() {
     [ -n "$QS_PROGRAM" ] && [ -f "$QS_PROGRAM" ] ||
-        e2e_fail "Quillstone.exe is not built (looked under build/windows)"
+        e2e_fail "Quillstone.exe is not built (looked under $QS_WINDOWS_BUILD)"
     (cd "$E2E_WORK/cwd" && exec wine "$QS_PROGRAM" "$@" >>"$E2E_OUT/program.log" 2>&1) &
     QS_PID=$!
     qs wait-window "$QS_MAIN_CLASS" 30000 || e2e_fail "the main window did not appear"
