@@ -10,6 +10,16 @@ bool HamLogLink::send(HamLogMessenger::Window hamLog, const HamLogRequest& reque
     return parts_.messenger.send(hamLog, request);
 }
 
+// A request HamLog did not take awaits nothing: a late answer must not land
+// in a field a later request is waiting for.
+bool HamLogLink::sendAwaiting(bool& awaited, HamLogMessenger::Window hamLog,
+                              const HamLogRequest& request) {
+    awaited = true;
+    if (send(hamLog, request)) return true;
+    awaited = false;
+    return false;
+}
+
 bool HamLogLink::sendIf(HamLogMessenger::Window hamLog,
                         const std::optional<HamLogRequest>& request) {
     return !request || send(hamLog, *request);
@@ -29,8 +39,7 @@ bool HamLogLink::linkTest() {
 // pass a HamLog that no longer answers.
 bool HamLogLink::probeCallField(HamLogMessenger::Window hamLog) {
     probeAnswer_.clear();
-    awaitProbe_ = true;
-    return send(hamLog, noPayloadRequest(hamlog::kAskCall));
+    return sendAwaiting(awaitProbe_, hamLog, noPayloadRequest(hamlog::kAskCall));
 }
 
 HamLogLink::TestResult HamLogLink::runLinkTest(HamLogMessenger::Window hamLog) {
@@ -52,25 +61,20 @@ HamLogLink::TestResult HamLogLink::runLinkTest(HamLogMessenger::Window hamLog) {
 void HamLogLink::query(HamLogQuery query) {
     const HamLogMessenger::Window hamLog = parts_.messenger.findHamLog();
     if (hamLog == 0) return;
-    std::uint32_t code = hamlog::kAskCall;
     switch (query) {
         case HamLogQuery::Call:
-            awaitCall_ = true;
+            sendAwaiting(awaitCall_, hamLog, noPayloadRequest(hamlog::kAskCall));
             break;
         case HamLogQuery::Name:
-            awaitName_ = true;
-            code = hamlog::kAskName;
+            sendAwaiting(awaitName_, hamLog, noPayloadRequest(hamlog::kAskName));
             break;
         case HamLogQuery::Qth:
-            awaitQth_ = true;
-            code = hamlog::kAskQth;
+            sendAwaiting(awaitQth_, hamLog, noPayloadRequest(hamlog::kAskQth));
             break;
         case HamLogQuery::Code:
-            awaitQth_ = true;
-            code = hamlog::kAskCode;
+            sendAwaiting(awaitQth_, hamLog, noPayloadRequest(hamlog::kAskCode));
             break;
     }
-    send(hamLog, noPayloadRequest(code));
 }
 
 void HamLogLink::sendPtt(bool on) {

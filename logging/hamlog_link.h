@@ -79,6 +79,7 @@ class HamLogLink {
     TestResult runLinkTest(HamLogMessenger::Window hamLog);
     bool probeCallField(HamLogMessenger::Window hamLog);
     bool send(HamLogMessenger::Window hamLog, const HamLogRequest& request);
+    bool sendAwaiting(bool& awaited, HamLogMessenger::Window hamLog, const HamLogRequest& request);
     bool sendIf(HamLogMessenger::Window hamLog, const std::optional<HamLogRequest>& request);
 
     // hamlog_qso_transfer.cpp

@@ -66,8 +66,7 @@ HamLogLink::Step HamLogLink::sendCall(HamLogMessenger::Window hamLog, TextView h
 // The same call again: the time HamLog shows tells whether it logs in UTC.
 // Without an answer the zone of the last answer stays.
 bool HamLogLink::sendDateAndTime(HamLogMessenger::Window hamLog) {
-    awaitTime_ = true;
-    if (!send(hamLog, noPayloadRequest(hamlog::kAskTime))) return false;
+    if (!sendAwaiting(awaitTime_, hamLog, noPayloadRequest(hamlog::kAskTime))) return false;
     const bool utc = hamlogUtc_ > 0;
     const std::tm now = utc ? parts_.clock.utcTime() : parts_.clock.localTime();
     Text time = formatTime(now, "%H:%M");

@@ -269,6 +269,20 @@ TEST_F(HamLogBench, AnswersGoToTheFirstAwaitedItem) {
     EXPECT_EQ(fields.name + u"," + fields.qth, u"FIRST,SECOND");
 }
 
+// A query HamLog did not take in time awaits nothing: its late answer does
+// not overwrite HisCall during the next link test.
+TEST_F(HamLogBench, QueryNotTakenAwaitsNothing) {
+    hamLog.sendsBeforeGone = 0;
+    link.query(HamLogQuery::Call);
+    EXPECT_FALSE(link.takeAnswer("LATE", 5));
+    hamLog.running = true;
+    hamLog.sendsBeforeGone = -1;
+    hamLog.callField = "K1AB";
+    EXPECT_TRUE(link.linkTest());
+    EXPECT_EQ(fields.call, u"JA1ABC");
+    EXPECT_EQ(hamLog.callField, "K1AB");
+}
+
 TEST_F(HamLogBench, GarbageAnswersStayWithinTheirField) {
     fields = FakeContactFields{};
     hamLog.callField = "JA1ABC";
