@@ -13,6 +13,16 @@
 // | Clear button 1000, Esc                   | clear()               |
 // | Ctrl+F1 to Ctrl+F4                       | hamLogQuery(1 to 4)   |
 //
+// The rest of the view's wiring:
+// - WM_COPYDATA: takeHamLogAnswer (hamlog_messenger_win32.h); WM_TIMER and
+//   the handshake message: handleLogger32Message (logger32_messenger_win32.h).
+// - settings::LoggingProgram: logger32Connected() is Logger32Link::connected(),
+//   start/stopLogger32Search() are Logger32Link::startSearch/stopSearch().
+// - The title refresh (tx::TitleSources): findLogger32Window() is
+//   Logger32Link::findWindow(), restartLogger32Poll() Logger32Link::restartSearch().
+// - The keying engine's tx::HamLogPttLink: HamLogPtt (hamlog_ptt.h).
+// - Option-string position 20 when options are applied: HamLogLink::setModeOption.
+//
 // User-interface thread only.
 
 #include "logging/contact_fields.h"
