@@ -42,8 +42,15 @@ bool HamLogLink::probeCallField(HamLogMessenger::Window hamLog) {
     return sendAwaiting(awaitProbe_, hamLog, noPayloadRequest(hamlog::kAskCall));
 }
 
+// `hamlogLinkOk` changes only once the test is over: the keying engine may
+// read it meanwhile.
 HamLogLink::TestResult HamLogLink::runLinkTest(HamLogMessenger::Window hamLog) {
-    hamlogLinkOk_ = false;
+    const TestResult result = probeLink(hamLog);
+    hamlogLinkOk_ = result == TestResult::Passed;
+    return result;
+}
+
+HamLogLink::TestResult HamLogLink::probeLink(HamLogMessenger::Window hamLog) {
     if (!probeCallField(hamLog)) return TestResult::Gone;
     const Text presentCall = probeAnswer_;
     if (!send(hamLog, *asciiRequest(hamlog::kWriteCall, hamlog::kProbeCall))) {
@@ -53,9 +60,7 @@ HamLogLink::TestResult HamLogLink::runLinkTest(HamLogMessenger::Window hamLog) {
     if (probeAnswer_ != hamlog::kProbeCall) return TestResult::Failed;
     const std::optional<HamLogRequest> restore = asciiRequest(hamlog::kWriteCall, presentCall);
     if (!restore) return TestResult::Failed;
-    if (!send(hamLog, *restore)) return TestResult::Gone;
-    hamlogLinkOk_ = true;
-    return TestResult::Passed;
+    return send(hamLog, *restore) ? TestResult::Passed : TestResult::Gone;
 }
 
 void HamLogLink::query(HamLogQuery query) {

@@ -77,6 +77,7 @@ class HamLogLink {
     enum class TestResult { Passed, Failed, Gone };
 
     TestResult runLinkTest(HamLogMessenger::Window hamLog);
+    TestResult probeLink(HamLogMessenger::Window hamLog);
     bool probeCallField(HamLogMessenger::Window hamLog);
     bool send(HamLogMessenger::Window hamLog, const HamLogRequest& request);
     bool sendAwaiting(bool& awaited, HamLogMessenger::Window hamLog, const HamLogRequest& request);

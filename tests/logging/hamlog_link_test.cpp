@@ -61,10 +61,13 @@ TEST_F(HamLogBench, LinkTestWritesTheProbeAndRestoresTheCall) {
     EXPECT_TRUE(link.linkOk());
     EXPECT_EQ(log.take(), "send 101|send 1 ****|send 101|send 1 K1AB");
     EXPECT_EQ(hamLog.callField, "K1AB");
-    // An empty call field is restored with no bytes.
+    // An empty call field is restored with no bytes; a passed link stays up
+    // while it is tested again.
     hamLog.callField.clear();
+    hamLog.sendsWhileLinkDown = 0;
     EXPECT_TRUE(link.linkTest());
     EXPECT_EQ(log.take(), kLinkTest);
+    EXPECT_EQ(hamLog.sendsWhileLinkDown, 0);
 }
 
 TEST_F(HamLogBench, LinkTestFails) {

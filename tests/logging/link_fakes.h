@@ -89,6 +89,7 @@ class FakeHamLog : public HamLogMessenger {
     bool running = true;
     Answers answers = Answers::Normal;
     int sendsBeforeGone = -1;  // the window disappears after this many sends
+    int sendsWhileLinkDown = 0;
     std::string callField, nameField = "TARO", qthField = "100110", codeField = "1001";
     std::string timeField = "09:05J";
 
@@ -101,6 +102,7 @@ class FakeHamLog : public HamLogMessenger {
             return false;
         }
         if (sendsBeforeGone > 0) --sendsBeforeGone;
+        if (link_ != nullptr && !link_->linkOk()) ++sendsWhileLinkDown;
         std::string entry = "send " + std::to_string(request.code);
         if (!request.payload.empty()) entry += " " + shownBytes(request.payload);
         log_.add(entry);
