@@ -100,12 +100,13 @@ e2e_install_missing() {
     "$QS_ROOT/scripts/install-deps" all
 }
 
-# Builds the driver and the program for the Windows build under test and the
-# qstn tool natively.
+# Builds the driver, the logging-program stand-ins and the program for the
+# Windows build under test and the qstn tool natively.
 e2e_build() {
     local build
     build=$(basename "$QS_WINDOWS_BUILD")
-    "$QS_ROOT/scripts/build" "$build" qs_driver Quillstone || return 1
+    "$QS_ROOT/scripts/build" "$build" qs_driver Quillstone \
+        hamlog_standin logger32_standin qs_link_probe || return 1
     "$QS_ROOT/scripts/build" native qstn
 }
 
