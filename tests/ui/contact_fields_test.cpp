@@ -54,7 +54,7 @@ TEST(WordAroundCaretTest, StopsAtSpacesThePromptAndFifteenCharacters) {
         {u"RX> CQ DE JA1ABC K", 12, u"JA1ABC"},
         {u"RX> CQ DE JA1ABC K", 10, u"JA1ABC"},  // caret at the word's start
         {u"RX> CQ DE JA1ABC K", 16, u"JA1ABC"},  // and at its end
-        {u"RX> CQ", 1, u"CQ"},                   // never inside the prompt
+        {u"RX> CQ", 1, u""},                     // the prompt is no word
         {u"RX> ABCDEFGHIJKLMNOPQRST", 10, u"FGHIJKLMNOPQRST"},
         {u"RX> ABCDEFGHIJKLMNO", 5, u"ABCDEFGHIJKLMNO"},
         {u"RX> TU\rRX> 5NN", 12, u"5NN"},
