@@ -15,6 +15,7 @@ editor_colour=1031
 editor_caption_button=1000
 
 qs_start
+qs move 0 0 1200 560  # the whole form with the macro labels in view
 qs right-click $macro9_label
 assert_contains "$(qs dialog-text 5000)" "Edit Macro9" "editor title"
 assert_eq "0" "$(qs dialog-item $editor_colour)" "colour index shown"
@@ -46,6 +47,7 @@ assert_eq "TX> CQ TEST DE" "$(qs text $QS_TRANSMIT_BOX)" "a click queues the edi
 qs_close
 
 qs_start
+qs move 0 0 1200 560  # the whole form with the macro labels in view
 qs_open "$saved"
 qs right-click $macro9_label
 assert_eq "cq test de <MyCall>" "$(qs dialog-item $editor_text)" "text after opening the file"
