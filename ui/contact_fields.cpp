@@ -89,6 +89,11 @@ void ContactFields::takeCandidateWord(int fieldId) {
     links_.form.setControlText(fieldId, word);
 }
 
+void ContactFields::onTransmitBoxFocusChange() {
+    links_.latch.setFieldFocusLatch(true);
+    candidateWord_.clear();
+}
+
 void ContactFields::onHisCallChanged() {
     if (links_.state.fiveNnReset()) {
         resetReport(control::kHisRst);

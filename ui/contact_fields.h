@@ -65,8 +65,9 @@ public:
     void onFieldFocus(int fieldId);
     void onFieldBlur(int fieldId);
     void onHisCallChanged();
-    // The transmit box gained or lost the focus.
-    void onTransmitBoxFocusChange() { links_.latch.setFieldFocusLatch(true); }
+    // The transmit box gained or lost the focus; a word clicked in the
+    // receive window before is no longer handed over.
+    void onTransmitBoxFocusChange();
 
     void onReceiveWindowFocus();
     void onReceiveWindowBlur();

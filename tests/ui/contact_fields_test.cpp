@@ -119,6 +119,11 @@ TEST_F(ContactFieldsTest, AClickedWordGoesToHisCallOnlyAsACallSign) {
     fields.onReceiveWindowBlur();
     fields.onFieldFocus(1031);
     EXPECT_EQ(form.texts[1031], u"CQ");
+
+    fields.onReceiveWindowBlur();
+    fields.onTransmitBoxFocusChange();  // the click was not meant for a field
+    fields.onFieldFocus(1030);
+    EXPECT_EQ(form.texts.count(1030), 0u);
 }
 
 TEST_F(ContactFieldsTest, ACallChangeResetsThreeCharacterReportsWhenAsked) {
