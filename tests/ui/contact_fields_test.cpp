@@ -140,7 +140,7 @@ TEST_F(ContactFieldsTest, ACallTypedIntoHisCallStopsAutoCq) {
     state.autoCq = true;
     fields.onHisCallChanged();  // still empty
     EXPECT_EQ(log.take(), "");
-    form.texts[1029] = u"J";
+    form.texts[1029] = Text(u"J");
     fields.onHisCallChanged();
     EXPECT_EQ(log.take(), "stop auto cq|clear tx");
 }
