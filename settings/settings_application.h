@@ -66,6 +66,8 @@ public:
     // " (" + the document's file name + ")"; empty without a document.
     const Text& documentTag() const { return documentTag_; }
     const StationData& stationData() const { return station_; }
+    // The Options command's own station data.
+    void setStationData(const StationData& station) { station_ = station; }
 
 private:
     Text slotText(int slot) const;

@@ -6,7 +6,9 @@
 #include "rx/receive_labels.h"
 #include "ui/control_ids.h"
 #include "ui/controls_win32.h"
+#include "ui/operating_screen.h"
 #include "ui/quillstone_view_win32.h"
+#include "ui/screen_controls_win32.h"
 #include "ui/view_fields_win32.h"
 
 namespace qs::ui {
@@ -17,6 +19,7 @@ constexpr UINT_PTR kLogger32Timer = 1;
 constexpr UINT kLogger32SearchMs = 8000;
 constexpr wchar_t kHamLogClass[] = L"TThwin";
 constexpr wchar_t kLogger32Title[] = L"Logger32";
+constexpr int kOptionCommand = 32776;  // Initial Setting, "Option(&P)"
 
 // Received, sent and notice formats, in that order in formats_.
 size_t formatIndex(rx::TextFormat format) {
@@ -33,20 +36,32 @@ size_t formatIndex(rx::TextFormat format) {
 
 }  // namespace
 
-// Keyboard commands come with the keying engine; every key goes on.
-bool CQuillstoneView::preTranslateKey(MSG&) {
-    return false;
+// The key table of the operating screen; only F10 is consumed.
+bool CQuillstoneView::preTranslateKey(MSG& message) {
+    Key key = Key::Other;
+    bool pressed = false;
+    bool systemKey = false;
+    if (!keyTableMessage(message, window_, key, pressed, systemKey)) return false;
+    if (!pressed) {
+        screen_->keys().onKeyUp(systemKey);
+        return false;
+    }
+    return screen_->keys().onKeyDown(key, systemKey);
 }
 
 // The Sound menu: Right and Left choose the channel (and start the capture
 // when it is not running), Input Vol opens the system's mixer.
 bool CQuillstoneView::onMenuCommand(int commandId) {
+    if (commandId == kOptionCommand) {
+        screen_->optionsCommand().run();
+        return true;
+    }
     return core_.capture().menuCommand(commandId);
 }
 
 bool CQuillstoneView::commandEnabled(int commandId) const {
     return commandId == rx::menu::kSoundRight || commandId == rx::menu::kSoundLeft ||
-           commandId == rx::menu::kInputVolume;
+           commandId == rx::menu::kInputVolume || commandId == kOptionCommand;
 }
 
 bool CQuillstoneView::commandChecked(int commandId) const {
@@ -183,7 +198,11 @@ void CQuillstoneView::setTxEditChecked(bool checked) {
 }
 
 void CQuillstoneView::stopAutoCq() {
-    win::Window(item(control::kAutoCqLabel)).enable(true);
+    if (screen_) {
+        screen_->macroSender().stopAutoCq();
+    } else {
+        win::Window(item(control::kAutoCqLabel)).enable(true);
+    }
 }
 
 Text CQuillstoneView::myCall() const {

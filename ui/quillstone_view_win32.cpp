@@ -5,6 +5,10 @@
 #include <windowsx.h>
 
 #include "ui/control_ids.h"
+#include "ui/macro_editor_dialog_win32.h"
+#include "ui/operating_screen.h"
+#include "ui/option_dialog_win32.h"
+#include "ui/screen_controls_win32.h"
 #include "ui/view_fields_win32.h"
 
 namespace qs::ui {
@@ -33,7 +37,12 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
       hisCallEdit_(std::make_unique<HisCallEdit>()),
       transmitEdit_(std::make_unique<TransmitEdit>()),
       tagTarget_(std::make_unique<TagTarget>(*this)),
-      core_(platform(), document) {}
+      core_(platform(), document),
+      screenControls_(std::make_unique<ScreenControls>(frame)),
+      optionDialog_(std::make_unique<COption>()),
+      macroEditor_(std::make_unique<CMacro>()),
+      loggingLink_(std::make_unique<UnconnectedLoggingLink>()),
+      screen_(std::make_unique<OperatingScreen>(screenPlatform(), core_)) {}
 
 // The view itself implements most of the core's platform interfaces; the
 // rest are members. Everything referred to here exists before core_.
@@ -89,6 +98,9 @@ bool CQuillstoneView::create(HWND parent) {
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
+    screenControls_->attach(window_);
+    optionDialog_->setOwner(parent);
+    macroEditor_->setOwner(parent);
     return true;
 }
 
@@ -137,6 +149,13 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
             return TRUE;
         case WM_LBUTTONDOWN:
             onLeftButtonDown(GET_X_LPARAM(l), GET_Y_LPARAM(l));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_MOUSEHOVER:
+        case WM_MOUSELEAVE:
+            onScreenMouse(message, GET_X_LPARAM(l), GET_Y_LPARAM(l));
             return 0;
         case WM_TIMER:
             return 0;  // the Logger32 search timer; the link answers it
@@ -257,7 +276,8 @@ void CQuillstoneView::scrollTo(int x, int y) {
 // Clicks are passed on in form pixels, so that the click areas stay on the
 // displays however the form is scrolled.
 void CQuillstoneView::onLeftButtonDown(int x, int y) {
-    core_.onLeftClick(x + scrollX_.position, y + scrollY_.position);
+    if (core_.onLeftClick(x + scrollX_.position, y + scrollY_.position)) return;
+    onScreenMouse(WM_LBUTTONDOWN, x, y);
 }
 
 }  // namespace qs::ui

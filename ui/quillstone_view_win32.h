@@ -25,9 +25,16 @@
 #include "ui/form_layout.h"
 #include "ui/form_scroll.h"
 #include "ui/pending_links.h"
+#include "ui/screen_links.h"
 #include "ui/view_core.h"
 
 namespace qs::ui {
+
+class ScreenControls;
+class OperatingScreen;
+class COption;
+class CMacro;
+struct ScreenPlatform;
 
 // The frame around the view, as the view needs it.
 class ViewFrame {
@@ -96,6 +103,11 @@ private:
     ViewPlatform platform();
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handleMessage(UINT message, WPARAM w, LPARAM l);
+
+    // quillstone_view_screen_win32.cpp: keys, contact fields, macros, options
+    ScreenPlatform screenPlatform();
+    bool onScreenCommand(int id, int code);
+    void onScreenMouse(UINT message, int x, int y);
 
     // quillstone_view_win32.cpp
     void onSize(int clientWidth, int clientHeight);
@@ -207,6 +219,13 @@ private:
     SystemClock clock_;
 
     ViewCore core_;
+
+    // The operating screen's commands over the core.
+    std::unique_ptr<ScreenControls> screenControls_;
+    std::unique_ptr<COption> optionDialog_;
+    std::unique_ptr<CMacro> macroEditor_;
+    std::unique_ptr<LoggingLink> loggingLink_;
+    std::unique_ptr<OperatingScreen> screen_;
 };
 
 }  // namespace qs::ui

@@ -162,7 +162,7 @@ bool InputSession::typeKeys(const std::wstring& keys) {
     return sendEvents(events) && waitUntilHandled();
 }
 
-bool InputSession::click(POINT screenPoint) {
+bool InputSession::click(POINT screenPoint, bool right) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     std::vector<INPUT> events(3);
@@ -170,8 +170,8 @@ bool InputSession::click(POINT screenPoint) {
     events[0].mi.dx = MulDiv(screenPoint.x, 65535, width - 1);
     events[0].mi.dy = MulDiv(screenPoint.y, 65535, height - 1);
     events[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    events[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    events[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    events[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    events[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     return sendEvents(events) && waitUntilHandled();
 }
 

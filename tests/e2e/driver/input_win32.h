@@ -27,8 +27,9 @@ class InputSession {
     // optional "SHIFT+" or "CTRL+" in front ({SHIFT+F1}); {{} is a brace.
     bool typeKeys(const std::wstring& keys);
 
-    // A left click at a screen point, delivered to whatever window is there.
-    bool click(POINT screenPoint);
+    // A left (or right) click at a screen point, delivered to whatever
+    // window is there.
+    bool click(POINT screenPoint, bool right = false);
 
     // Returns once the program has handled every message posted and every
     // input event sent before: a marker key (F24) is pressed and released,

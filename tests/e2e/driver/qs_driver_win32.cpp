@@ -66,6 +66,16 @@ bool click(Context& context, const Args& args) {
     return input.click(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
+// A right click at the control's centre; a modal dialog it opens is left open.
+bool rightClick(Context& context, const Args& args) {
+    HWND control = nullptr;
+    if (!controlArg(context, args[0], control)) return false;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    InputSession input(context.main);
+    return input.click(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, true);
+}
+
 bool clickAtPoint(Context& context, const Args& args) {
     int x = 0;
     int y = 0;
@@ -123,6 +133,45 @@ bool dialogPress(Context& context, const Args& args) {
     return dialogArg(context, args, 1, dialog) && pressDialogButton(dialog, args[0]);
 }
 
+// A control of the dialog waiting for an answer.
+bool dialogControl(Context& context, const std::wstring& id, HWND& dialog, HWND& control) {
+    int controlId = 0;
+    if (!intArg(id, controlId) || !dialogArg(context, {}, 0, dialog)) return false;
+    control = GetDlgItem(dialog, controlId);
+    return control ? true : fail(L"the dialog has no control " + id);
+}
+
+bool dialogItem(Context& context, const Args& args) {
+    HWND dialog = nullptr;
+    HWND control = nullptr;
+    if (!dialogControl(context, args[0], dialog, control)) return false;
+    printLine(windowText(control));
+    return true;
+}
+
+// A button of the dialog clicked as the mouse would (BM_CLICK).
+bool dialogClick(Context& context, const Args& args) {
+    HWND dialog = nullptr;
+    HWND control = nullptr;
+    if (!dialogControl(context, args[0], dialog, control)) return false;
+    InputSession input(context.main);
+    PostMessageW(control, BM_CLICK, 0, 0);
+    return input.waitUntilHandled();
+}
+
+// An entry of a dialog's combo box chosen, with the notification a choice sends.
+bool dialogSelect(Context& context, const Args& args) {
+    HWND dialog = nullptr;
+    HWND control = nullptr;
+    int index = 0;
+    if (!intArg(args[1], index) || !dialogControl(context, args[0], dialog, control)) return false;
+    InputSession input(context.main);
+    SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control));
+    return input.waitUntilHandled();
+}
+
 bool fileDialog(Context& context, const Args& args) {
     HWND dialog = nullptr;
     return dialogArg(context, args, 1, dialog) && answerFileDialog(dialog, args[0]);
@@ -165,6 +214,7 @@ constexpr Command kCommands[] = {
     {L"menu", L"COMMAND_ID", 1, 1, true, menu},
     {L"click", L"CONTROL_ID", 1, 1, true, click},
     {L"click-at", L"X Y", 2, 2, true, clickAtPoint},
+    {L"right-click", L"CONTROL_ID", 1, 1, true, rightClick},
     {L"keys", L"TEXT [CONTROL_ID]", 1, 2, true, keys},
     {L"text", L"CONTROL_ID", 1, 1, true, text},
     {L"checked", L"CONTROL_ID", 1, 1, true, checked},
@@ -182,6 +232,9 @@ constexpr Command kCommands[] = {
     {L"dialog-text", L"[TIMEOUT_MS]", 0, 1, false, dialogTextCommand},
     {L"dialog-press", L"BUTTON [TIMEOUT_MS]", 1, 2, false, dialogPress},
     {L"file-dialog", L"PATH [TIMEOUT_MS]", 1, 2, false, fileDialog},
+    {L"dialog-item", L"CONTROL_ID", 1, 1, true, dialogItem},
+    {L"dialog-click", L"CONTROL_ID", 1, 1, true, dialogClick},
+    {L"dialog-select", L"CONTROL_ID INDEX", 2, 2, true, dialogSelect},
     {L"controls", L"", 0, 0, true, controls},
     {L"close", L"", 0, 0, true, closeMain},
     {L"clipboard", L"", 0, 0, false, clipboard},
