@@ -73,6 +73,7 @@ void ViewCore::resetLevelRange() {
 }
 void ViewCore::resetDecoder() {
     chain_.decoder().requestReset();
+    chain_.adaptiveDecoder().requestReset();
 }
 
 rx::SendWeights ViewCore::sendWeights() const {
@@ -107,6 +108,7 @@ void ViewCore::clearSampleBlock() {
 }
 void ViewCore::requestDecoderMarkReset() {
     chain_.decoder().requestMarkReset();
+    chain_.adaptiveDecoder().requestReset();
 }
 
 }  // namespace qs::ui
