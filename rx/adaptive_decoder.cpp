@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "rx/speed_estimate.h"
 
@@ -26,7 +28,10 @@ constexpr int kMaxDebounceHops = 6;
 constexpr double kLongMarkDashes = 5.0;    // a mark longer than this many dashes...
 constexpr int kLongMarkHops = 500;         // ...and this many hops is a carrier, not Morse
 constexpr int kReplayDebounceHops = 3;
+constexpr double kReplayDepthBelowPeaksDb = 8.0;
+constexpr int kReplayPeakPercent = 98;
 constexpr int kMinMarksForSpeed = 8;
+constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
 constexpr int kThresholdShownStep = 2;
 
@@ -52,7 +57,8 @@ void AdaptiveDecoder::restart() {
     squelch_.reset();
     phaseTurn_ = previousOutput_ = {};
     markHopsSeen_ = 0;
-    levelsRecorded_ = 0;
+    hopsRecorded_ = closedAtHop_ = 0;
+    correctLiveRun_ = false;
     elementCount_ = pendingGap_ = 0;
     gapFollowsMark_ = wordOpen_ = false;
     shownCpm_ = 0;
@@ -77,8 +83,12 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
         processHop(samples_.data() + hop * kHopSamples, observer, firstHop + hop);
     }
     const bool wasOpen = squelch_.open();
-    if (squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb()) && !wasOpen) {
-        openSquelch();
+    const bool open = squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb());
+    if (getenv("SQDBG") && open != wasOpen) fprintf(stderr, "squelch %d at %lld prom %.1f contrast %.1f\n", open, hopsRecorded_, toneSearch_.prominenceDb(), slicer_.contrastDb());
+    if (open && !wasOpen) openSquelch();
+    if (!open && wasOpen) {
+        closedAtHop_ = hopsRecorded_;
+        correctLiveRun_ = false;
     }
     showIndicators();
 }
@@ -109,9 +119,10 @@ void AdaptiveDecoder::adaptFilterLength() {
 }
 
 void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, long long hop) {
+    float* const kept = recentSamples_.data() + (hopsRecorded_++ % kReplayHops) * kHopSamples;
+    for (int i = 0; i < kHopSamples; ++i) kept[i] = static_cast<float>(samples[i]);
     const std::complex<double> output = filter_.hop(samples);
     const double level = levelDb(output);
-    recentLevels_[levelsRecorded_++ % kReplayHops] = static_cast<float>(level);
     trackPhase(output);
     const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
     const int debounce = std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2,
@@ -155,6 +166,7 @@ void AdaptiveDecoder::trackPhase(std::complex<double> output) {
 // Runs that end while the squelch is closed are not read; they come back
 // when it opens.
 void AdaptiveDecoder::onRun(const KeyRun& run) {
+    if (getenv("RUNDBG")) fprintf(stderr, "live %d %d open %d\n", run.mark, run.hops, squelch_.open());
     if (squelch_.open()) {
         takeRun(run);
     } else {
@@ -162,28 +174,55 @@ void AdaptiveDecoder::onRun(const KeyRun& run) {
     }
 }
 
-// The timing is learnt anew from the recent levels, read against today's
-// threshold up to where the run in progress began.
+// The timing is learnt anew from the recent audio, filtered again at the
+// tone found now. The run in progress at the end of that audio continues as
+// the slicer's run in progress, whose length is corrected when it ends.
 void AdaptiveDecoder::openSquelch() {
     timing_.reset();
     dropLetter();
     gapFollowsMark_ = false;
-    const long long end = levelsRecorded_ - slicer_.runHops();
-    const long long first = std::max(0LL, levelsRecorded_ - kReplayHops);
-    if (end > first) replayLevels(static_cast<int>(first % kReplayHops), static_cast<int>(end - first));
+    const long long first = std::max(closedAtHop_, hopsRecorded_ - kReplayHops);
+    const int count = static_cast<int>(hopsRecorded_ - first);
+    if (count <= 0) return;
+    refilterRecent(first, count);
+    replayLevels(count);
 }
 
-// A plain comparator with the slicer's threshold, hysteresis and debounce.
-// The first run, whose start lies before the recent levels, counts as a
-// space; so does the last when it is part of the run in progress.
-void AdaptiveDecoder::replayLevels(int first, int count) {
-    const double thresholdDb = slicer_.thresholdDb();
+void AdaptiveDecoder::refilterRecent(long long firstHop, int count) {
+    replayFilter_.reset();
+    replayFilter_.setToneHz(filter_.toneHz());
+    replayFilter_.setLength(filter_.length());
+    for (int k = 0; k < count; ++k) {
+        const float* kept = recentSamples_.data() + ((firstHop + k) % kReplayHops) * kHopSamples;
+        for (int i = 0; i < kHopSamples; ++i) hopSamples_[i] = kept[i];
+        replayedLevels_[k] = static_cast<float>(levelDb(replayFilter_.hop(hopSamples_.data())));
+    }
+}
+
+// Halfway between the levels' low and high percentiles, at most a little
+// below the peaks, as the slicer places it.
+double AdaptiveDecoder::replayThresholdDb(int count) {
+    std::copy_n(replayedLevels_.begin(), count, sortedLevels_.begin());
+    float* const begin = sortedLevels_.data();
+    std::nth_element(begin, begin + count / 10, begin + count);
+    const double floorDb = begin[count / 10];
+    const int peak = count * kReplayPeakPercent / 100;
+    std::nth_element(begin, begin + peak, begin + count);
+    const double peakDb = begin[peak];
+    return std::max(0.5 * (floorDb + peakDb), peakDb - kReplayDepthBelowPeaksDb);
+}
+
+// A plain comparator with a threshold of its own and the slicer's
+// hysteresis. The first run, whose start lies before the recent levels,
+// counts as a space.
+void AdaptiveDecoder::replayLevels(int count) {
+    const double thresholdDb = replayThresholdDb(count);
     const double hysteresisDb = slicer_.hysteresisDb();
     bool keyDown = false;
     int runHops = 0;
     int pendingHops = 0;
     for (int k = 0; k < count; ++k) {
-        const double level = recentLevels_[(first + k) % kReplayHops];
+        const double level = replayedLevels_[k];
         const bool raw =
             keyDown ? level > thresholdDb - hysteresisDb : level > thresholdDb + hysteresisDb;
         if (raw == keyDown) {
@@ -192,16 +231,22 @@ void AdaptiveDecoder::replayLevels(int first, int count) {
             continue;
         }
         if (++pendingHops < kReplayDebounceHops) continue;
-        if (keyDown) takeRun({true, runHops, level});
-        if (!keyDown && gapFollowsMark_) takeRun({false, runHops, level});
+        if (keyDown || gapFollowsMark_) takeRun({keyDown, runHops, level});
         keyDown = !keyDown;
         runHops = pendingHops;
         pendingHops = 0;
     }
-    if (keyDown && !slicer_.keyDown()) takeRun({true, runHops + pendingHops, thresholdDb});
+    runHops += pendingHops;
+    if (keyDown == slicer_.keyDown()) {
+        liveRunCorrection_ = runHops - slicer_.runHops();
+        correctLiveRun_ = true;
+    } else if (keyDown || gapFollowsMark_) {
+        takeRun({keyDown, runHops, thresholdDb});
+    }
 }
 
 void AdaptiveDecoder::takeRun(const KeyRun& run) {
+    if (getenv("RUNDBG")) fprintf(stderr, "run %d %d %.1f unit=%.1f dot=%.1f dash=%.1f eg=%.1f lg=%.1f\n", run.mark, run.hops, run.levelDb, 0.0, timing_.dotHops(), timing_.dashHops(), timing_.elementGapHops(), timing_.letterGapHops());
     if (run.mark) {
         takeMark(run.hops);
         return;
@@ -218,20 +263,26 @@ void AdaptiveDecoder::takeMark(int hops) {
         return;
     }
     timing_.onMark(hops);
-    if (elementCount_ > 0 && pendingGap_ > timing_.letterSplitHops()) endLetter();
+    if (elementCount_ > 0 && pendingGap_ > timing_.letterSplitHops() && !acquiring()) endLetter();
     if (elementCount_ == LetterReader::kMaxElements) endLetter();
     if (elementCount_ > 0) gaps_[elementCount_] = pendingGap_;
     marks_[elementCount_++] = hops;
     gapFollowsMark_ = true;
 }
 
+// While the timing is still being acquired, the letters of the first word
+// wait for its end and are read together with what the word taught.
 void AdaptiveDecoder::spaceSoFar(int hops) {
-    if (elementCount_ > 0 && hops > timing_.letterSplitHops()) endLetter();
-    if (wordOpen_ && hops > timing_.wordSplitHops()) {
+    if (elementCount_ > 0 && hops > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (hops <= timing_.wordSplitHops()) return;
+    endLetter();
+    if (wordOpen_) {
         outputs_.text.appendWordSpace();
         wordOpen_ = false;
     }
 }
+
+bool AdaptiveDecoder::acquiring() const { return timing_.marksSeen() < kAcquireMarks; }
 
 void AdaptiveDecoder::endLetter() {
     if (elementCount_ == 0) return;

@@ -5,8 +5,9 @@
 // against tracked noise and mark levels (KeySlicer), learns the sender's
 // timing (TimingTracker) and reads each letter as its likeliest sequence
 // (LetterReader), all behind a squelch. The levels of the last three seconds
-// are kept; when the squelch opens they are read again against the threshold
-// found by then, so a signal's first letters are not lost. Letters go to the same text sink as the built-in
+// are kept; when the squelch opens they are filtered again at the tone
+// found by then and read against a threshold between their own noise floor
+// and peaks, so a signal's first letters are not lost. Letters go to the same text sink as the built-in
 // decoder's, once their letter gap is complete; one blank follows a word.
 // Runs on the capture thread; fixed buffers, nothing allocated per block.
 
@@ -70,9 +71,12 @@ private:
     void takeMark(int hops);
     void spaceSoFar(int hops);
     void endLetter();
+    bool acquiring() const;
     void dropLetter() { elementCount_ = 0; }
     void openSquelch();
-    void replayLevels(int first, int end);
+    void refilterRecent(long long firstHop, int count);
+    void replayLevels(int count);
+    double replayThresholdDb(int count);
     void showIndicators();
     void drawLevel(double levelDb);
 
@@ -94,8 +98,15 @@ private:
     int markHopsSeen_ = 0;
     double gainDb_ = 0.0;
 
-    std::array<float, kReplayHops> recentLevels_{};  // dB, ring
-    long long levelsRecorded_ = 0;
+    std::array<float, kReplayHops * kHopSamples> recentSamples_{};  // ring
+    std::array<float, kReplayHops> replayedLevels_{};
+    std::array<float, kReplayHops> sortedLevels_{};
+    std::array<double, kHopSamples> hopSamples_{};
+    long long hopsRecorded_ = 0;
+    long long closedAtHop_ = 0;  // the squelch closed last; older audio was read
+    bool correctLiveRun_ = false;  // the run in progress was partly read again
+    int liveRunCorrection_ = 0;    // hops to add to it
+    NarrowFilter replayFilter_;
 
     int marks_[LetterReader::kMaxElements] = {};
     int gaps_[LetterReader::kMaxElements] = {};

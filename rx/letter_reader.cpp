@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "rx/morse_tables.h"
 
@@ -67,6 +69,7 @@ void LetterReader::read(const int* marks, const int* gaps, int count, const Timi
     int codes[kMaxElements] = {};
     int pieces = 0;
     for (int end = count; end > 0; end = pieceStart_[end]) codes[pieces++] = pieceCode_[end];
+    if (getenv("LRDBG")) fprintf(stderr, "cost %d %.3f\n", count, bestCost_[count] / count);
     while (pieces > 0) {
         if (const auto text = lookupReceived(codes[--pieces])) sink.appendReceived(*text);
     }

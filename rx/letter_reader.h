@@ -14,7 +14,7 @@ namespace qs::rx {
 
 class LetterReader {
 public:
-    static constexpr int kMaxElements = 16;
+    static constexpr int kMaxElements = 48;
     static constexpr int kMaxLetterElements = 7;
 
     // marks[k]: mark k; gaps[k]: the gap before mark k (k >= 1). Appends the
