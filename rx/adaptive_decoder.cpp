@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "rx/speed_estimate.h"
 
@@ -84,7 +82,6 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
     }
     const bool wasOpen = squelch_.open();
     const bool open = squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb());
-    if (getenv("SQDBG") && open != wasOpen) fprintf(stderr, "squelch %d at %lld prom %.1f contrast %.1f\n", open, hopsRecorded_, toneSearch_.prominenceDb(), slicer_.contrastDb());
     if (open && !wasOpen) openSquelch();
     if (!open && wasOpen) {
         closedAtHop_ = hopsRecorded_;
@@ -166,7 +163,6 @@ void AdaptiveDecoder::trackPhase(std::complex<double> output) {
 // Runs that end while the squelch is closed are not read; they come back
 // when it opens.
 void AdaptiveDecoder::onRun(const KeyRun& run) {
-    if (getenv("RUNDBG")) fprintf(stderr, "live %d %d open %d\n", run.mark, run.hops, squelch_.open());
     if (squelch_.open()) {
         takeRun(run);
     } else {
@@ -246,7 +242,6 @@ void AdaptiveDecoder::replayLevels(int count) {
 }
 
 void AdaptiveDecoder::takeRun(const KeyRun& run) {
-    if (getenv("RUNDBG")) fprintf(stderr, "run %d %d %.1f unit=%.1f dot=%.1f dash=%.1f eg=%.1f lg=%.1f\n", run.mark, run.hops, run.levelDb, 0.0, timing_.dotHops(), timing_.dashHops(), timing_.elementGapHops(), timing_.letterGapHops());
     if (run.mark) {
         takeMark(run.hops);
         return;
@@ -286,9 +281,8 @@ bool AdaptiveDecoder::acquiring() const { return timing_.marksSeen() < kAcquireM
 
 void AdaptiveDecoder::endLetter() {
     if (elementCount_ == 0) return;
-    reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text);
+    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text) > 0) wordOpen_ = true;
     elementCount_ = 0;
-    wordOpen_ = true;
 }
 
 void AdaptiveDecoder::showIndicators() {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "rx/morse_tables.h"
 
@@ -15,6 +13,8 @@ constexpr double kNoReading = 1e300;
 // A table text of several characters (a run-together reading) is taken only
 // when it fits clearly better than single letters.
 constexpr double kGroupPenalty = 0.3;
+// A piece whose lengths fit this badly on average is noise, not a letter.
+constexpr double kMaxFitPerElement = 0.3;
 
 double cost(double length, double expected) {
     const double d = std::log(std::max(length, 0.5) / expected);
@@ -42,7 +42,7 @@ LetterReader::Piece LetterReader::bestPiece(int first, int end) const {
     return best;
 }
 
-void LetterReader::read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
+int LetterReader::read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
                         DecodedTextSink& sink) {
     count = std::clamp(count, 0, kMaxElements);
     for (int k = 0; k < count; ++k) {
@@ -63,16 +63,23 @@ void LetterReader::read(const int* marks, const int* gaps, int count, const Timi
                 bestCost_[end] = before + piece.cost;
                 pieceStart_[end] = first;
                 pieceCode_[end] = piece.code;
+                pieceFit_[end] = (inside + piece.cost) / (end - first);
             }
         }
     }
-    int codes[kMaxElements] = {};
+    int ends[kMaxElements] = {};
     int pieces = 0;
-    for (int end = count; end > 0; end = pieceStart_[end]) codes[pieces++] = pieceCode_[end];
-    if (getenv("LRDBG")) fprintf(stderr, "cost %d %.3f\n", count, bestCost_[count] / count);
+    for (int end = count; end > 0; end = pieceStart_[end]) ends[pieces++] = end;
+    int shown = 0;
     while (pieces > 0) {
-        if (const auto text = lookupReceived(codes[--pieces])) sink.appendReceived(*text);
+        const int end = ends[--pieces];
+        if (pieceFit_[end] > kMaxFitPerElement) continue;
+        if (const auto text = lookupReceived(pieceCode_[end])) {
+            sink.appendReceived(*text);
+            ++shown;
+        }
     }
+    return shown;
 }
 
 }  // namespace qs::rx

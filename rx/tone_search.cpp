@@ -10,7 +10,7 @@ namespace {
 constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
 constexpr double kAveraging = 0.1;      // per block: about one second
 constexpr double kLockRatio = 4.0;      // a first lock wants a peak this far above the median
-constexpr double kJumpRatio = 2.0;      // a new peak must be this much stronger...
+constexpr double kJumpRatio = 1.5;      // a new peak must be this much stronger...
 constexpr int kJumpBlocks = 3;          // ...for this many blocks in a row
 constexpr double kTinyPower = 1e-12;
 constexpr int kSettleBlocks = 8;  // the average is too young before
