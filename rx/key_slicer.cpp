@@ -11,9 +11,9 @@ constexpr double kLowestDb = -127.0;  // level steps of 0.5 dB from here
 constexpr double kStepDb = 0.5;
 constexpr int kFloorPercent = 10;
 constexpr int kFloorEveryHops = 32;
-constexpr double kMarkAveraging = 0.3;      // share of each new mark...
+constexpr double kMarkAveraging = 0.5;      // share of each new mark...
 constexpr double kMarkRiseAveraging = 0.6;  // ...and of one stronger than the average
-constexpr double kMarkDecayDbPerHop = 0.012;  // about 4 dB a second without marks
+constexpr double kMarkDecayDbPerHop = 0.025;  // about 9 dB a second without marks
 constexpr double kMinContrastDb = 6.0;      // the mark level never sinks closer to the floor
 constexpr double kThresholdShare = 0.5;
 // On a strong signal the threshold stays this close below the marks, near
