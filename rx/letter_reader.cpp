@@ -14,7 +14,7 @@ constexpr double kNoReading = 1e300;
 // when it fits clearly better than single letters.
 constexpr double kGroupPenalty = 0.3;
 // A piece whose lengths fit this badly on average is noise, not a letter.
-constexpr double kMaxFitPerElement = 0.3;
+constexpr double kMaxFitPerElement = 0.2;
 
 double cost(double length, double expected) {
     const double d = std::log(std::max(length, 0.5) / expected);
