@@ -13,18 +13,18 @@ constexpr double kFullScale = 32768.0;
 constexpr double kLowestLevelDb = -127.0;
 constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
 constexpr double kTwoPi = 6.283185307179586;
-constexpr int kFixedToneReachBins = 2;     // a chosen tone is sought this far around
-constexpr double kRetuneHz = 20.0;         // the spectrum's peak overrides the fine tracking
-constexpr int kPhaseSettleHops = 3;        // hops of a mark before its phase counts
+constexpr int kFixedToneReachBins = 2;  // a chosen tone is sought this far around
+constexpr double kRetuneHz = 20.0;      // the spectrum's peak overrides the fine tracking
+constexpr int kPhaseSettleHops = 3;     // hops of a mark before its phase counts
 constexpr int kMinPhaseHops = 4;
-constexpr double kPhaseCorrection = 0.5;   // share of the measured offset applied per mark
+constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applied per mark
 constexpr double kMaxCorrectionHz = 10.0;
 constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
 constexpr double kRelengthRatio = 1.12;
 constexpr double kDebounceShare = 0.2;  // of the shorter of dot and element gap
 constexpr int kMaxDebounceHops = 6;
-constexpr double kLongMarkDashes = 5.0;    // a mark longer than this many dashes...
-constexpr int kLongMarkHops = 500;         // ...and this many hops is a carrier, not Morse
+constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
+constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
 constexpr int kReplayDebounceHops = 3;
 constexpr double kReplayDepthBelowPeaksDb = 8.0;
 constexpr int kReplayPeakPercent = 98;
@@ -33,7 +33,9 @@ constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
 constexpr int kThresholdShownStep = 2;
 
-int nearestBin(double hz) { return static_cast<int>(std::lround(hz / kBinHz)); }
+int nearestBin(double hz) {
+    return static_cast<int>(std::lround(hz / kBinHz));
+}
 
 int displayLevel(double levelDb) {
     return static_cast<int>(std::clamp(std::lround(levelDb), -90L, 0L));
@@ -122,18 +124,17 @@ void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, l
     const double level = levelDb(output);
     trackPhase(output);
     const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
-    const int debounce = std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2,
-                                    kMaxDebounceHops);
+    const int debounce =
+        std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2, kMaxDebounceHops);
     KeyRun run{};
     if (slicer_.onHop(level, debounce, run)) onRun(run);
     if (!slicer_.keyDown() && squelch_.open()) spaceSoFar(slicer_.runHops());
     drawLevel(level);
     if (observer != nullptr) {
-        observer->afterHop({hop, displayLevel(level + gainDb_), slicer_.keyDown(),
-                            static_cast<int>(timing_.dashSplitHops()),
-                            static_cast<int>(timing_.letterSplitHops()),
-                            displayLevel(slicer_.thresholdDb() + gainDb_),
-                            nearestBin(filter_.toneHz())});
+        observer->afterHop(
+            {hop, displayLevel(level + gainDb_), slicer_.keyDown(),
+             static_cast<int>(timing_.dashSplitHops()), static_cast<int>(timing_.letterSplitHops()),
+             displayLevel(slicer_.thresholdDb() + gainDb_), nearestBin(filter_.toneHz())});
     }
 }
 
@@ -277,7 +278,9 @@ void AdaptiveDecoder::spaceSoFar(int hops) {
     }
 }
 
-bool AdaptiveDecoder::acquiring() const { return timing_.marksSeen() < kAcquireMarks; }
+bool AdaptiveDecoder::acquiring() const {
+    return timing_.marksSeen() < kAcquireMarks;
+}
 
 void AdaptiveDecoder::endLetter() {
     if (elementCount_ == 0) return;

@@ -7,9 +7,9 @@
 // (LetterReader), all behind a squelch. The levels of the last three seconds
 // are kept; when the squelch opens they are filtered again at the tone
 // found by then and read against a threshold between their own noise floor
-// and peaks, so a signal's first letters are not lost. Letters go to the same text sink as the built-in
-// decoder's, once their letter gap is complete; one blank follows a word.
-// Runs on the capture thread; fixed buffers, nothing allocated per block.
+// and peaks, so a signal's first letters are not lost. Letters go to the same text sink as the
+// built-in decoder's, once their letter gap is complete; one blank follows a word. Runs on the
+// capture thread; fixed buffers, nothing allocated per block.
 
 #include <array>
 #include <atomic>
@@ -32,7 +32,7 @@
 namespace qs::rx {
 
 class AdaptiveDecoder {
-public:
+  public:
     struct Outputs {
         DecodedTextSink& text;
         ReceiveIndicators& indicators;
@@ -58,7 +58,7 @@ public:
     double toneHz() const { return filter_.toneHz(); }
     double toneProminenceDb() const { return toneSearch_.prominenceDb(); }
 
-private:
+  private:
     static constexpr int kReplayHops = 1024;
 
     void followTone();
@@ -103,7 +103,7 @@ private:
     std::array<float, kReplayHops> sortedLevels_{};
     std::array<double, kHopSamples> hopSamples_{};
     long long hopsRecorded_ = 0;
-    long long closedAtHop_ = 0;  // the squelch closed last; older audio was read
+    long long closedAtHop_ = 0;    // the squelch closed last; older audio was read
     bool correctLiveRun_ = false;  // the run in progress was partly read again
     int liveRunCorrection_ = 0;    // hops to add to it
     NarrowFilter replayFilter_;
@@ -111,9 +111,9 @@ private:
     int marks_[LetterReader::kMaxElements] = {};
     int gaps_[LetterReader::kMaxElements] = {};
     int elementCount_ = 0;
-    int pendingGap_ = 0;          // the gap before the next mark
+    int pendingGap_ = 0;           // the gap before the next mark
     bool gapFollowsMark_ = false;  // the space in progress follows a mark of this transmission
-    bool wordOpen_ = false;       // text was appended since the last blank
+    bool wordOpen_ = false;        // text was appended since the last blank
 
     int shownCpm_ = 0;
     int shownThresholdDb_ = 1;

@@ -22,7 +22,7 @@ inline constexpr int kDecoderSlot = 53;
 void applyDecoderSlot(TextView slotValue, ReceiveSettings& settings);
 
 class DecoderChoice {
-public:
+  public:
     DecoderChoice(ReceiveSettings& settings, SettingsSlots& slots)
         : settings_(settings), slots_(slots) {}
 
@@ -32,7 +32,7 @@ public:
 
     bool adaptive() const { return settings_.adaptiveDecoder; }
 
-private:
+  private:
     ReceiveSettings& settings_;
     SettingsSlots& slots_;
 };

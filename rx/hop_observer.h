@@ -14,7 +14,7 @@ struct HopReport {
 };
 
 class HopObserver {
-public:
+  public:
     virtual ~HopObserver() = default;
     virtual void afterHop(const HopReport& report) = 0;
 };

@@ -11,10 +11,10 @@ constexpr double kLowestDb = -127.0;  // level steps of 0.5 dB from here
 constexpr double kStepDb = 0.5;
 constexpr int kFloorPercent = 10;
 constexpr int kFloorEveryHops = 32;
-constexpr double kMarkAveraging = 0.5;      // share of each new mark...
-constexpr double kMarkRiseAveraging = 0.6;  // ...and of one stronger than the average
+constexpr double kMarkAveraging = 0.5;        // share of each new mark...
+constexpr double kMarkRiseAveraging = 0.6;    // ...and of one stronger than the average
 constexpr double kMarkDecayDbPerHop = 0.025;  // about 9 dB a second without marks
-constexpr double kMinContrastDb = 6.0;      // the mark level never sinks closer to the floor
+constexpr double kMinContrastDb = 6.0;        // the mark level never sinks closer to the floor
 constexpr double kThresholdShare = 0.5;
 // On a strong signal the threshold stays this close below the marks, near
 // half their amplitude, where the filtered edges measure the true lengths.
@@ -25,7 +25,9 @@ constexpr int kMinMarkHopsForLevel = 2;
 
 }  // namespace
 
-KeySlicer::KeySlicer() { reset(); }
+KeySlicer::KeySlicer() {
+    reset();
+}
 
 void KeySlicer::reset() {
     levelSteps_.fill(0);
@@ -72,8 +74,8 @@ void KeySlicer::endRun(KeyRun& run) {
     run = {keyDown_, runHops_, runPeakDb_};
     if (keyDown_ && runHops_ >= kMinMarkHopsForLevel) {
         const double share = run.levelDb > markLevelDb_ ? kMarkRiseAveraging : kMarkAveraging;
-        markLevelDb_ = markLevelKnown_ ? markLevelDb_ + share * (run.levelDb - markLevelDb_)
-                                       : run.levelDb;
+        markLevelDb_ =
+            markLevelKnown_ ? markLevelDb_ + share * (run.levelDb - markLevelDb_) : run.levelDb;
         markLevelKnown_ = true;
     }
     keyDown_ = !keyDown_;
@@ -116,7 +118,8 @@ void KeySlicer::updateThreshold() {
 }
 
 bool KeySlicer::rawKeyDown(double levelDb) const {
-    return keyDown_ ? levelDb > thresholdDb_ - hysteresisDb_ : levelDb > thresholdDb_ + hysteresisDb_;
+    return keyDown_ ? levelDb > thresholdDb_ - hysteresisDb_
+                    : levelDb > thresholdDb_ + hysteresisDb_;
 }
 
 }  // namespace qs::rx

@@ -21,7 +21,7 @@ struct KeyRun {
 };
 
 class KeySlicer {
-public:
+  public:
     static constexpr int kLevelWindowHops = 1024;  // about three seconds
 
     KeySlicer();
@@ -40,7 +40,7 @@ public:
     // Mark level over noise floor: what the squelch judges.
     double contrastDb() const { return markLevelDb_ - floorDb_; }
 
-private:
+  private:
     void remember(double levelDb);
     void updateFloor();
     void updateThreshold();

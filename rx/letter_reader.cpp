@@ -43,7 +43,7 @@ LetterReader::Piece LetterReader::bestPiece(int first, int end) const {
 }
 
 int LetterReader::read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
-                        DecodedTextSink& sink) {
+                       DecodedTextSink& sink) {
     count = std::clamp(count, 0, kMaxElements);
     for (int k = 0; k < count; ++k) {
         dotCost_[k] = cost(marks[k], timing.dotHops());

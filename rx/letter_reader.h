@@ -4,8 +4,8 @@
 // dot or a dash and every gap inside the sequence an element gap or a
 // letter gap, each choice costing the squared logarithm of how far the
 // length lies from the learnt one; the cheapest reading whose pieces all
-// are receive-table entries wins. A piece that fits badly is left out. So a dash sent short still makes a valid
-// letter, and letters run together are taken apart where the gap fits.
+// are receive-table entries wins. A piece that fits badly is left out. So a dash sent short still
+// makes a valid letter, and letters run together are taken apart where the gap fits.
 
 #include "rx/decoded_text_sink.h"
 #include "rx/timing_tracker.h"
@@ -13,7 +13,7 @@
 namespace qs::rx {
 
 class LetterReader {
-public:
+  public:
     static constexpr int kMaxElements = 48;
     static constexpr int kMaxLetterElements = 7;
 
@@ -22,9 +22,9 @@ public:
     // letter well (noise); returns how many were appended.
     // count: 1..kMaxElements.
     int read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
-              DecodedTextSink& sink);
+             DecodedTextSink& sink);
 
-private:
+  private:
     struct Piece {
         double cost;
         int code;

@@ -15,7 +15,7 @@
 namespace qs::rx {
 
 class NarrowFilter {
-public:
+  public:
     static constexpr int kMaxLength = 512;  // samples per boxcar
     static constexpr int kMinLength = 32;
 
@@ -33,7 +33,7 @@ public:
 
     void reset();
 
-private:
+  private:
     void resum();
 
     double toneHz_ = 600.0;

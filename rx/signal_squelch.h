@@ -7,7 +7,7 @@
 namespace qs::rx {
 
 class SignalSquelch {
-public:
+  public:
     static constexpr double kOpenProminenceDb = 7.0;
     static constexpr double kCloseProminenceDb = 5.0;
     static constexpr double kOpenContrastDb = 12.0;
@@ -25,7 +25,7 @@ public:
     bool open() const { return open_; }
     void reset() { open_ = false; }
 
-private:
+  private:
     bool open_ = false;
 };
 

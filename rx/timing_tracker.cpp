@@ -14,7 +14,9 @@ constexpr double kMinCpm = 20.0;
 constexpr double kMaxCpm = 250.0;
 constexpr double kStartCpm = 100.0;
 
-double unitHopsAt(double cpm) { return 6000.0 / cpm / kHopMs; }
+double unitHopsAt(double cpm) {
+    return 6000.0 / cpm / kHopMs;
+}
 
 }  // namespace
 
@@ -44,12 +46,12 @@ void TimingTracker::onGap(int hops) {
 
 namespace {
 
-constexpr double kMaxLengthCost = 0.25;    // a length this far off is a stray
-constexpr double kContinuityCost = 0.05;   // per squared log step from the last unit
-constexpr int kUnitSteps = 96;             // candidate units, evenly in the logarithm
+constexpr double kMaxLengthCost = 0.25;   // a length this far off is a stray
+constexpr double kContinuityCost = 0.05;  // per squared log step from the last unit
+constexpr int kUnitSteps = 96;            // candidate units, evenly in the logarithm
 const double kLogThree = std::log(3.0);
 const double kLogSeven = std::log(7.0);
-const double kLogDashSplit = 0.5 * std::log(3.0);       // between one and three units
+const double kLogDashSplit = 0.5 * std::log(3.0);        // between one and three units
 const double kLogWordSplit = 0.5 * std::log(3.0 * 7.0);  // between three and seven
 
 double nearestCost(double logLength, double logUnit, bool wordGaps) {
@@ -112,8 +114,8 @@ void TimingTracker::measureMarks(double unitHops) {
             ++dashes;
         }
     }
-    dotHops_ = geometricMean(dotSum, dots, dashes > 0 ? geometricMean(dashSum, dashes, 0) / 3.0
-                                                      : unitHops);
+    dotHops_ = geometricMean(dotSum, dots,
+                             dashes > 0 ? geometricMean(dashSum, dashes, 0) / 3.0 : unitHops);
     dashHops_ = geometricMean(dashSum, dashes, 3.0 * dotHops_);
 }
 
@@ -145,7 +147,9 @@ void TimingTracker::clampToSpeedRange() {
     letterGapHops_ = std::clamp(letterGapHops_, 1.7 * elementGapHops_, 8.0 * elementGapHops_);
 }
 
-double TimingTracker::dashSplitHops() const { return std::sqrt(dotHops_ * dashHops_); }
+double TimingTracker::dashSplitHops() const {
+    return std::sqrt(dotHops_ * dashHops_);
+}
 
 double TimingTracker::letterSplitHops() const {
     return std::sqrt(elementGapHops_ * letterGapHops_);

@@ -14,7 +14,7 @@
 namespace qs::rx {
 
 class TimingTracker {
-public:
+  public:
     static constexpr int kHistory = 16;
 
     TimingTracker() { reset(); }
@@ -37,7 +37,7 @@ public:
     double charsPerMinute() const;
     int marksSeen() const { return marksSeen_; }
 
-private:
+  private:
     double fitCost(double unitHops) const;
     double bestUnitHops() const;
     void update();

@@ -8,10 +8,10 @@ namespace qs::rx {
 namespace {
 
 constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
-constexpr double kAveraging = 0.1;      // per block: about one second
-constexpr double kLockRatio = 4.0;      // a first lock wants a peak this far above the median
-constexpr double kJumpRatio = 1.5;      // a new peak must be this much stronger...
-constexpr int kJumpBlocks = 3;          // ...for this many blocks in a row
+constexpr double kAveraging = 0.1;  // per block: about one second
+constexpr double kLockRatio = 4.0;  // a first lock wants a peak this far above the median
+constexpr double kJumpRatio = 1.5;  // a new peak must be this much stronger...
+constexpr int kJumpBlocks = 3;      // ...for this many blocks in a row
 constexpr double kTinyPower = 1e-12;
 constexpr int kSettleBlocks = 8;  // the average is too young before
 constexpr int kNearBins = 3;
@@ -81,7 +81,8 @@ void ToneSearch::follow(int peak) {
         return;
     }
     const bool stronger = averagePower_[peak] > kJumpRatio * averagePower_[lockedBin_];
-    challengerBlocks_ = stronger && peak == challenger_ ? challengerBlocks_ + 1 : (stronger ? 1 : 0);
+    challengerBlocks_ =
+        stronger && peak == challenger_ ? challengerBlocks_ + 1 : (stronger ? 1 : 0);
     challenger_ = peak;
     if (challengerBlocks_ < kJumpBlocks) return;
     lockedBin_ = peak;

@@ -17,7 +17,7 @@
 namespace qs::rx {
 
 class ToneSearch {
-public:
+  public:
     ToneSearch();
 
     // One block of samples; the tone is sought in the 512-point bins
@@ -37,7 +37,7 @@ public:
     // Magnitudes of the last block's first transform, for the spectrum display.
     const SpectrumMagnitudes& magnitudes() const { return magnitudes_; }
 
-private:
+  private:
     void average(const double* first, const double* second);
     int strongestBin(int lowBin, int highBin) const;
     void follow(int peak);

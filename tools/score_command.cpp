@@ -26,14 +26,14 @@ struct ScoreOptions {
 
 // Collects what a decoder prints, as ASCII.
 class CollectedText : public rx::DecodedTextSink {
-public:
+  public:
     void appendReceived(TextView text) override {
         for (const char16_t c : text) text_ += c < 0x80 ? static_cast<char>(c) : '#';
     }
     void appendWordSpace() override { text_ += ' '; }
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 
@@ -112,8 +112,8 @@ bool parseScoreArguments(const std::vector<std::string>& args, ScoreOptions& opt
 void printRow(std::ostream& out, const std::string& name, const CharErrors& builtin,
               const CharErrors& adaptive) {
     out << std::left << std::setw(24) << name << std::right << std::fixed << std::setprecision(1)
-        << std::setw(9) << 100.0 * builtin.rate() << " %" << std::setw(9)
-        << 100.0 * adaptive.rate() << " %\n";
+        << std::setw(9) << 100.0 * builtin.rate() << " %" << std::setw(9) << 100.0 * adaptive.rate()
+        << " %\n";
 }
 
 void scoreOne(const test::CorpusRecording& recording, bool adaptive, const ScoreOptions& options,
@@ -164,7 +164,8 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     double audioS = 0.0;
     std::vector<std::string> order;
     for (const test::CorpusRecording& recording : corpus) {
-        if (order.empty() || order.back() != recording.condition) order.push_back(recording.condition);
+        if (order.empty() || order.back() != recording.condition)
+            order.push_back(recording.condition);
         audioS += double(recording.left.size()) / rx::kSampleRate;
         if (options.showTexts) {
             out << recording.condition << " (" << recording.charsPerMinute << "/Min, "
@@ -182,10 +183,11 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     printRow(out, "overall", builtin.overall.errors, adaptive.overall.errors);
     out << std::left << std::setw(24) << "noise alone, printed" << std::right << std::setw(9)
-        << builtin.noisePrinted << "  " << std::setw(9) << adaptive.noisePrinted << "   characters\n";
+        << builtin.noisePrinted << "  " << std::setw(9) << adaptive.noisePrinted
+        << "   characters\n";
     const double minutes = audioS / 60.0;
-    out << std::left << std::setw(24) << "CPU per audio minute" << std::right << std::setprecision(3)
-        << std::setw(9) << builtin.cpuS / minutes << " s" << std::setw(9)
+    out << std::left << std::setw(24) << "CPU per audio minute" << std::right
+        << std::setprecision(3) << std::setw(9) << builtin.cpuS / minutes << " s" << std::setw(9)
         << adaptive.cpuS / minutes << " s\n"
         << corpus.size() << " recordings, " << std::setprecision(1) << minutes
         << " minutes of audio, seed " << options.seed << '\n';

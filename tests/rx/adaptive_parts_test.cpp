@@ -18,7 +18,9 @@ namespace {
 
 constexpr double kHopMs = 1000.0 * kHopSamples / kSampleRate;
 
-double sineAt(double hz, long n) { return 8000.0 * std::sin(2.0 * test::kPi * hz * n / kSampleRate); }
+double sineAt(double hz, long n) {
+    return 8000.0 * std::sin(2.0 * test::kPi * hz * n / kSampleRate);
+}
 
 // |output| after a second of a steady tone.
 double filteredAmplitude(double oscillatorHz, double toneHz) {
@@ -37,7 +39,7 @@ double filteredAmplitude(double oscillatorHz, double toneHz) {
 TEST(NarrowFilter, PassesTheToneAtHalfItsPeakAndRejectsOneNearby) {
     EXPECT_NEAR(filteredAmplitude(600.0, 600.0), 4000.0, 40.0);
     EXPECT_NEAR(filteredAmplitude(600.0, 610.0), 4000.0, 800.0);  // within 2 dB
-    EXPECT_LT(filteredAmplitude(600.0, 680.0), 4000.0 * 0.05);  // 80 Hz away: below -26 dB
+    EXPECT_LT(filteredAmplitude(600.0, 680.0), 4000.0 * 0.05);    // 80 Hz away: below -26 dB
     EXPECT_LT(filteredAmplitude(600.0, 900.0), 4000.0 * 0.01);
 }
 
@@ -110,7 +112,9 @@ void keyInto(TimingTracker& tracker, const std::string& elements, double unitHop
     }
 }
 
-double unitHopsAt(double cpm) { return 6000.0 / cpm / kHopMs; }
+double unitHopsAt(double cpm) {
+    return 6000.0 / cpm / kHopMs;
+}
 
 constexpr const char* kCqCall = "-.-. --.- -.. . .--- .- .---- .- -... -.-.";
 
@@ -120,11 +124,10 @@ TEST(TimingTracker, LearnsSpeedWeightAndDashLengthFrom20To250PerMinute) {
         double weight;
         double dashUnits;
     };
-    for (const Case& c : {Case{20, 0.5, 3}, Case{40, 0.5, 3}, Case{100, 0.6, 3},
-                          Case{100, 0.4, 3}, Case{120, 0.5, 4}, Case{150, 0.5, 2.5},
-                          Case{250, 0.5, 3}}) {
-        SCOPED_TRACE(testing::Message() << c.cpm << "/Min weight " << c.weight << " dash "
-                                        << c.dashUnits);
+    for (const Case& c : {Case{20, 0.5, 3}, Case{40, 0.5, 3}, Case{100, 0.6, 3}, Case{100, 0.4, 3},
+                          Case{120, 0.5, 4}, Case{150, 0.5, 2.5}, Case{250, 0.5, 3}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.cpm << "/Min weight " << c.weight << " dash " << c.dashUnits);
         TimingTracker tracker;
         keyInto(tracker, kCqCall, unitHopsAt(c.cpm), c.weight, c.dashUnits);
         EXPECT_NEAR(tracker.charsPerMinute(), c.cpm, 0.08 * c.cpm);

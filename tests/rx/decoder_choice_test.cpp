@@ -8,7 +8,7 @@ namespace qs::rx {
 namespace {
 
 class FakeSlots : public SettingsSlots {
-public:
+  public:
     void setSlot(int slot, TextView value) override { slots[slot] = Text(value); }
     std::map<int, Text> slots;
 };
@@ -41,8 +41,9 @@ TEST(DecoderChoice, ADocumentsSlotSetsItOnlyWithItsKeywords) {
         bool after;
     };
     const Case cases[] = {
-        {false, u"AdaptiveON", true},  {true, u"AdaptiveOFF", false}, {false, u"", false},
-        {true, u"", true},             {true, u"adaptiveoff", true},  {false, u"AdaptiveON ", false},
+        {false, u"AdaptiveON", true}, {true, u"AdaptiveOFF", false},
+        {false, u"", false},          {true, u"", true},
+        {true, u"adaptiveoff", true}, {false, u"AdaptiveON ", false},
     };
     for (const Case& c : cases) {
         ReceiveSettings settings;

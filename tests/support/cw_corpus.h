@@ -16,9 +16,9 @@ struct CorpusRecording {
     std::string text;       // what was sent; empty for noise alone
     double charsPerMinute;
     double toneHz;
-    bool stereo;                  // the signal is on the right channel, the left has noise
-    std::vector<double> left;     // 11025 samples per second
-    std::vector<double> right;    // empty for mono
+    bool stereo;                // the signal is on the right channel, the left has noise
+    std::vector<double> left;   // 11025 samples per second
+    std::vector<double> right;  // empty for mono
     const std::vector<double>& signalChannel() const { return stereo ? right : left; }
 };
 

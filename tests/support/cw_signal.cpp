@@ -16,7 +16,7 @@ constexpr double kNoiseBandHz = 2500.0;
 
 // Uniform and Gaussian numbers from a fully specified engine and transform.
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed) : engine_(seed) {}
     double uniform() { return (static_cast<double>(engine_()) + 0.5) / 4294967296.0; }
     double gaussian() {
@@ -25,7 +25,7 @@ public:
         return std::sqrt(-2.0 * std::log(u1)) * std::cos(2.0 * kPi * u2);
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
@@ -37,7 +37,7 @@ struct Mark {
 // Key-down intervals: weight moves time from every gap into the mark before
 // it; jitter stretches each element and gap on its own.
 class Keyer {
-public:
+  public:
     Keyer(const CwSignal& signal, Random& random) : signal_(signal), random_(random) {}
 
     std::vector<Mark> key(std::string_view text) {
@@ -46,7 +46,8 @@ public:
         int pendingGapUnits = 0;
         const std::size_t middle = middleWordStart(text);
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (i == middle && signal_.laterCharsPerMinute > 0.0) cpm_ = signal_.laterCharsPerMinute;
+            if (i == middle && signal_.laterCharsPerMinute > 0.0)
+                cpm_ = signal_.laterCharsPerMinute;
             if (text[i] == ' ') {
                 if (pendingGapUnits > 0) pendingGapUnits = 7;
                 continue;
@@ -64,7 +65,7 @@ public:
         return marks;
     }
 
-private:
+  private:
     static std::size_t middleWordStart(std::string_view text) {
         const std::size_t blank = text.find(' ', text.size() / 2);
         return blank == std::string_view::npos ? text.size() : blank;
@@ -75,8 +76,12 @@ private:
         return std::max(0.4, 1.0 + signal_.timingJitter * random_.gaussian());
     }
     double weightS() const { return (signal_.weight - 0.5) * 2.0 * unitS(); }
-    double markS(double units) { return std::max(0.3 * unitS(), units * unitS() * stretch() + weightS()); }
-    double gapS(int units) { return std::max(0.3 * unitS(), units * unitS() * stretch() - weightS()); }
+    double markS(double units) {
+        return std::max(0.3 * unitS(), units * unitS() * stretch() + weightS());
+    }
+    double gapS(int units) {
+        return std::max(0.3 * unitS(), units * unitS() * stretch() - weightS());
+    }
 
     const CwSignal& signal_;
     Random& random_;
@@ -97,7 +102,8 @@ void addKeyedTone(const std::vector<Mark>& marks, const CwSignal& signal, double
     std::vector<double> envelope(out.size(), 0.0);
     for (const Mark& mark : marks) {
         const auto first = static_cast<std::size_t>(std::max(0.0, (mark.startS - riseS) * rate));
-        const auto last = std::min(out.size(), static_cast<std::size_t>((mark.endS + riseS) * rate));
+        const auto last =
+            std::min(out.size(), static_cast<std::size_t>((mark.endS + riseS) * rate));
         for (std::size_t n = first; n < last; ++n) {
             const double t = n / rate;
             const double e = std::min(ramp(t - mark.startS, riseS), ramp(mark.endS - t, riseS));
@@ -178,7 +184,8 @@ std::vector<double> noiseAlone(double lengthS, double amplitude, double snrDb, s
     Random noise(seed ^ 0x9E3779B9u);
     const double deviation = noiseDeviationFor(amplitude, snrDb);
     std::vector<double> out(static_cast<std::size_t>(lengthS * kCwSignalRateHz));
-    for (double& sample : out) sample = std::clamp(deviation * noise.gaussian(), -kMaxSample, kMaxSample);
+    for (double& sample : out)
+        sample = std::clamp(deviation * noise.gaussian(), -kMaxSample, kMaxSample);
     return out;
 }
 

@@ -23,7 +23,7 @@ constexpr const char* kText = "CQ CQ DE JA1ABC JA1ABC K JR2XYZ DE JA1ABC GM UR R
 
 // Remembers the sample count at which each text arrived.
 class TimedTextSink : public test::RecordingTextSink {
-public:
+  public:
     void appendReceived(TextView text) override {
         RecordingTextSink::appendReceived(text);
         arrivalSamples.push_back(*samplesSoFar);
@@ -83,13 +83,13 @@ TEST(AdaptiveDecoding, ExactAfterTheFirstWordFromCleanToZeroDecibels) {
         double snrDb;
     };
     const Case cases[] = {
-        {40, 600, false, 0},  {60, 450, false, 0}, {100, 820, false, 0}, {150, 700, false, 0},
-        {180, 500, false, 0}, {200, 640, false, 0}, {40, 530, true, 10}, {100, 610, true, 3},
+        {40, 600, false, 0},  {60, 450, false, 0},  {100, 820, false, 0}, {150, 700, false, 0},
+        {180, 500, false, 0}, {200, 640, false, 0}, {40, 530, true, 10},  {100, 610, true, 3},
         {140, 760, true, 0},  {180, 420, true, 6},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.cpm << "/Min, " << c.toneHz << " Hz, noise "
-                                        << c.noisy << " " << c.snrDb << " dB");
+        SCOPED_TRACE(testing::Message() << c.cpm << "/Min, " << c.toneHz << " Hz, noise " << c.noisy
+                                        << " " << c.snrDb << " dB");
         test::CwSignal signal = signalAt(c.cpm, c.toneHz);
         signal.noisy = c.noisy;
         signal.snrDb = c.snrDb;

@@ -60,10 +60,11 @@ TEST(ScoreCorpus, CoversEveryCondition) {
         EXPECT_LT(lengthS, 30.0) << recording.condition;
     }
     for (const char* wanted :
-         {"clean 40/Min", "clean 180/Min", "snr 0 dB", "snr -6 dB", "jitter 30%", "weight 40%",
-          "weight 60%", "dash 2.5", "dash 4", "rise 1 ms", "rise 10 ms", "fading 10 dB",
-          "fading 20 dB", "station 80 Hz", "station 300 Hz, -6 dB", "clicks", "stereo",
-          "speed change", "drift 30 Hz", "snr -9 dB", "snr -12 dB", "noise alone"}) {
+         {"clean 40/Min", "clean 180/Min", "snr 0 dB",     "snr -6 dB",     "jitter 30%",
+          "weight 40%",   "weight 60%",    "dash 2.5",     "dash 4",        "rise 1 ms",
+          "rise 10 ms",   "fading 10 dB",  "fading 20 dB", "station 80 Hz", "station 300 Hz, -6 dB",
+          "clicks",       "stereo",        "speed change", "drift 30 Hz",   "snr -9 dB",
+          "snr -12 dB",   "noise alone"}) {
         EXPECT_EQ(conditions.count(wanted), 1u) << wanted;
     }
 }
