@@ -36,6 +36,7 @@
 #define ID_SOUND_RIGHT 32771
 #define ID_SOUND_LEFT 32772
 #define ID_SOUND_INPUT_VOL 32773
+#define ID_SOUND_ADAPTIVE_DECODER 32774  // rx::menu::kAdaptiveDecoder
 
 // Initial Setting menu.
 #define ID_OPTION 32776

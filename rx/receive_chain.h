@@ -3,10 +3,15 @@
 // detection, decoding and the two displays, wired together. The capture
 // thread fills rawBlock() and calls processBlock(); decoded text leaves
 // through the DecodedTextSink, shown values through the ReceiveIndicators.
+// The operator's choice of decoder (adaptiveDecoder) is read at each block:
+// the built-in path, or the adaptive decoder, which then feeds the same
+// sink, indicators and displays and starts afresh each time it is chosen.
 
+#include "rx/adaptive_decoder.h"
 #include "rx/decoded_text_sink.h"
 #include "rx/decoder.h"
 #include "rx/display_canvas.h"
+#include "rx/hop_observer.h"
 #include "rx/key_detector.h"
 #include "rx/level_display.h"
 #include "rx/receive_indicators.h"
@@ -15,23 +20,6 @@
 #include "rx/tone_detector.h"
 
 namespace qs::rx {
-
-// What a trace of the receive path sees after each hop.
-struct HopReport {
-    long long hop;  // counted from 0 since the chain was built
-    int levelDb;    // conditioned level
-    bool keyDown;
-    int dotDashLimit;
-    int letterGapLimit;
-    int thresholdDb;
-    int toneIndex;
-};
-
-class HopObserver {
-public:
-    virtual ~HopObserver() = default;
-    virtual void afterHop(const HopReport& report) = 0;
-};
 
 class ReceiveChain : private SpectrumListener, private HopListener {
 public:
@@ -54,12 +42,14 @@ public:
     void setHopObserver(HopObserver* observer) { hopObserver_ = observer; }
 
     Decoder& decoder() { return decoder_; }
+    AdaptiveDecoder& adaptiveDecoder() { return adaptiveDecoder_; }
     ToneDetector& toneDetector() { return toneDetector_; }
     KeyDetector& keyDetector() { return keyDetector_; }
 
 private:
     void onBlockSpectrum(const SpectrumMagnitudes& magnitudes) override;
     void onHop(double toneMagnitude) override;
+    void processAdaptively();
 
     ReceiveSettings& settings_;
     SampleBlock rawBlock_{};
@@ -68,6 +58,8 @@ private:
     LevelDisplay levelDisplay_;
     SpectrumDisplay spectrumDisplay_;
     KeyDetector keyDetector_;
+    AdaptiveDecoder adaptiveDecoder_;
+    bool adaptiveRunning_ = false;
     HopObserver* hopObserver_ = nullptr;
     long long hopCount_ = 0;
 };

@@ -30,6 +30,9 @@ struct ReceiveSettings {
     std::atomic<bool> letterEndEnabled{true};
     std::atomic<int> rxSpeedIndex{kDefaultSpeedIndex};
 
+    // The adaptive decoder reads the audio instead of the built-in path.
+    std::atomic<bool> adaptiveDecoder{false};
+
     // Receive processing on; cleared while sending and while dialogs are open.
     std::atomic<bool> rxEnabled{true};
 };

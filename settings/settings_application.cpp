@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "rx/decoder_choice.h"
 #include "rx/receive_constants.h"
 #include "rx/tone_tables.h"
 #include "settings/macro_colours.h"
@@ -57,6 +58,7 @@ void SettingsApplication::applyDocument() {
     const Text options = slotText(slot::kOptionString);
     if (!options.empty()) parts_.options.applyOptions(options, OptionsSource::Document);
     applyThreshold();
+    rx::applyDecoderSlot(slotText(slot::kDecoder), parts_.receive);
     if (!applyAudioChannel()) return;
     applyTxSpeed();
     parts_.form.focusTransmitEdit();

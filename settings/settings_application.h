@@ -3,7 +3,8 @@
 // opened after start, its slots are read in one pass, in slot order, and
 // turned into running state: macros, keying port and line, sound device,
 // receive filters, tone, threshold, input gain, own station data, the
-// option string, and finally the audio channel, which starts the capture.
+// option string, the choice of decoder, and finally the audio channel,
+// which starts the capture.
 // What is already open (port, keying line, sound device, running capture)
 // stays; the slots of port, line and channel are then rewritten with what
 // is in use. An empty slot keeps the current value unless a step says

@@ -1,7 +1,7 @@
 #pragma once
 // The document's settings record: 81 numbered text slots with the document's
 // modified flag and path name. Slot 0 exists but is never used or saved;
-// slots 1 to 80 go to the settings file, 1 to 52 carry settings and 53 to 80
+// slots 1 to 80 go to the settings file, 1 to 53 carry settings and 54 to 80
 // are reserved and carried unchanged. The record never interprets its texts;
 // an empty slot means "keep the current value".
 

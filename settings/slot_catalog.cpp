@@ -46,6 +46,8 @@ const char* singleSlotMeaning(int index) {
             return "Audio input channel";
         case slot::kTxSpeedPosition:
             return "Transmit speed position";
+        case slot::kDecoder:
+            return "Receive decoder";
         default:
             return nullptr;
     }

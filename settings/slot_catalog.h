@@ -31,8 +31,9 @@ inline constexpr int kOptionString = 49;     // 22 characters, see option_string
 inline constexpr int kThresholdDb = 50;      // signed decimal, e.g. "-45"
 inline constexpr int kAudioChannel = 51;     // "RightTone", "LeftTone"
 inline constexpr int kTxSpeedPosition = 52;  // "0" ... "31"
+inline constexpr int kDecoder = 53;          // "AdaptiveON", "AdaptiveOFF"; empty in older files
 
-inline constexpr int kLastInUse = 52;  // 53 to 80 are reserved
+inline constexpr int kLastInUse = 53;  // 54 to 80 are reserved
 
 }  // namespace slot
 

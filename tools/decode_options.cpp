@@ -85,6 +85,17 @@ std::string setTrace(std::string_view value, DecodeOptions& options) {
     return {};
 }
 
+std::string setDecoder(std::string_view value, DecodeOptions& options) {
+    if (value == "adaptive") {
+        options.adaptiveDecoder = true;
+    } else if (value == "builtin") {
+        options.adaptiveDecoder = false;
+    } else {
+        return badOptionValue("decoder", "adaptive or builtin", value);
+    }
+    return {};
+}
+
 struct ValueOption {
     std::string_view name;
     std::string (*set)(std::string_view value, DecodeOptions& options);
@@ -99,6 +110,7 @@ constexpr ValueOption kValueOptions[] = {
     {"speed", setSpeed},
     {"display-width", setDisplayWidth},
     {"trace", setTrace},
+    {"decoder", setDecoder},
 };
 
 struct FlagOption {
@@ -185,6 +197,7 @@ void applyDecodeOptions(const DecodeOptions& options, rx::ReceiveSettings& setti
     settings.thresholdDb = options.thresholdDb;
     settings.autoThreshold = options.autoThreshold;
     settings.speedAuto = options.speedAuto;
+    settings.adaptiveDecoder = options.adaptiveDecoder;
     if (!options.speedAuto) {
         settings.rxSpeedIndex = options.speedIndex;
         settings.dotDashLimit = rx::manualLimitHops(options.speedIndex);
@@ -217,6 +230,13 @@ options:
                          0..31 meaning 25 + 5 * INDEX characters per minute
   --display-width W      level display width in pixels, 1..4096 (176); the
                          automatic threshold updates every 2 * W hops
+  --decoder builtin|adaptive
+                         the terminal's built-in decoder (builtin), or the
+                         adaptive one, which finds the tone (within two bins
+                         of --tone unless --tone auto), the threshold and the
+                         speed itself and prints nothing on noise alone;
+                         --nr, --qrm, --threshold, --auto-threshold and
+                         --speed do not apply to it
   --trace FILE           write one line per hop of 32 samples:
                            hop level key dotDashLimit letterGapLimit
                            thresholdDb toneIndex

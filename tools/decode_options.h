@@ -29,6 +29,7 @@ struct DecodeOptions {
     bool speedAuto = true;
     int speedIndex = rx::kDefaultSpeedIndex;  // used when speedAuto is off
     int displayWidthPx = 176;                 // level display width: paces the automatic threshold
+    bool adaptiveDecoder = false;             // the adaptive decoder instead of the built-in one
 };
 
 struct DecodeArguments {

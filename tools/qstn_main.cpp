@@ -12,6 +12,7 @@
 #include "tools/decode_options.h"
 #include "tools/encode_command.h"
 #include "tools/encode_options.h"
+#include "tools/score_command.h"
 #include "tools/settings_command.h"
 
 namespace {
@@ -34,6 +35,8 @@ constexpr Command kCommands[] = {
     {"settings", "show, change or create a settings file", settingsCommand,
      qs::tools::settingsHelp},
     {"bench", "time the receive path", benchCommand, qs::tools::benchHelp},
+    {"score", "error rates of both decoders on a generated corpus", qs::tools::scoreCommand,
+     qs::tools::scoreHelp},
 };
 
 void printOverview(std::ostream& out) {

@@ -50,22 +50,25 @@ bool CQuillstoneView::preTranslateKey(MSG& message) {
 }
 
 // The Sound menu: Right and Left choose the channel (and start the capture
-// when it is not running), Input Vol opens the system's mixer.
+// when it is not running), Adaptive Decoder switches the decoder, Input Vol
+// opens the system's mixer.
 bool CQuillstoneView::onMenuCommand(int commandId) {
     if (commandId == kOptionCommand) {
         screen_->optionsCommand().run();
         return true;
     }
-    return core_.capture().menuCommand(commandId);
+    return core_.capture().menuCommand(commandId) || core_.decoderChoice().menuCommand(commandId);
 }
 
 bool CQuillstoneView::commandEnabled(int commandId) const {
     return commandId == rx::menu::kSoundRight || commandId == rx::menu::kSoundLeft ||
-           commandId == rx::menu::kInputVolume || commandId == kOptionCommand;
+           commandId == rx::menu::kInputVolume || commandId == rx::menu::kAdaptiveDecoder ||
+           commandId == kOptionCommand;
 }
 
 bool CQuillstoneView::commandChecked(int commandId) const {
-    return core_.capture().menuItemChecked(commandId);
+    return core_.capture().menuItemChecked(commandId) ||
+           core_.decoderChoice().menuItemChecked(commandId);
 }
 
 void CQuillstoneView::moveCaretToEnd() {

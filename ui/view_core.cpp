@@ -15,6 +15,7 @@ ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& docum
       chain_(receive_, {queuedOutput_, queuedOutput_, platform.levelCanvas, spectrumCanvas_}),
       capture_({platform.captureBackend, captureControl_, receive_, chain_, platform.soundDevices,
                 platform.receiveForm, platform.captureDesktop, document}),
+      decoderChoice_(receive_, document),
       macros_(platform.macroLabels),
       controlTags_(platform.tagTarget, receive_, tagSpeed_),
       keyingPort_(platform.serial, platform.usb, platform.portView, document),
@@ -73,6 +74,7 @@ void ViewCore::resetLevelRange() {
 }
 void ViewCore::resetDecoder() {
     chain_.decoder().requestReset();
+    chain_.adaptiveDecoder().requestReset();
 }
 
 rx::SendWeights ViewCore::sendWeights() const {
@@ -107,6 +109,7 @@ void ViewCore::clearSampleBlock() {
 }
 void ViewCore::requestDecoderMarkReset() {
     chain_.decoder().requestMarkReset();
+    chain_.adaptiveDecoder().requestReset();
 }
 
 }  // namespace qs::ui

@@ -19,6 +19,7 @@
 #include "rx/capture_control.h"
 #include "rx/capture_session.h"
 #include "rx/capture_view.h"
+#include "rx/decoder_choice.h"
 #include "rx/display_canvas.h"
 #include "rx/display_hit_areas.h"
 #include "rx/receive_chain.h"
@@ -151,6 +152,8 @@ public:
     // capture thread's life.
     rx::CaptureSession& capture() { return capture_; }
     const rx::CaptureSession& capture() const { return capture_; }
+    rx::DecoderChoice& decoderChoice() { return decoderChoice_; }
+    const rx::DecoderChoice& decoderChoice() const { return decoderChoice_; }
     const rx::CaptureControl& captureControl() const { return captureControl_; }
     // The receive chain's text and indicator outputs: they queue for the
     // user-interface thread, so any thread may call them.
@@ -201,6 +204,7 @@ private:
     rx::ReceiveText receiveText_;
     rx::ReceiveChain chain_;
     rx::CaptureSession capture_;
+    rx::DecoderChoice decoderChoice_;
     MacroSet macros_;
     tx::TagSpeedMemory tagSpeed_;
     tx::ControlTagProcessor controlTags_;

@@ -196,6 +196,25 @@ TEST_F(SettingsApplicationTest, FullDocumentAppliesEverySlotInOrder) {
     EXPECT_EQ(keyer.txSpeedIndex(), 20);
 }
 
+// Slot 53 chooses the decoder before the capture starts; an older file,
+// which leaves it empty, keeps the built-in one.
+TEST_F(SettingsApplicationTest, DecoderSlotChoosesTheDecoderBeforeTheCaptureStarts) {
+    set(51, u"RightTone");
+    apply();
+    EXPECT_FALSE(receive.adaptiveDecoder);
+    set(53, u"AdaptiveON");
+    apply();
+    EXPECT_TRUE(receive.adaptiveDecoder);
+    set(53, u"");
+    apply();
+    EXPECT_TRUE(receive.adaptiveDecoder);
+    set(53, u"AdaptiveOFF");
+    apply();
+    EXPECT_FALSE(receive.adaptiveDecoder);
+    EXPECT_EQ(slotMeaning(53), "Receive decoder");
+    EXPECT_EQ(slotMeaning(54), "Reserved");
+}
+
 TEST_F(SettingsApplicationTest, MissingSoundDeviceStopsBeforeTheFilters) {
     set(1, u"CQ"), set(37, u"COM3"), set(39, u"Line In"), set(40, u"NoiseON1");
     set(51, u"LeftTone");

@@ -57,6 +57,10 @@ TEST(DecodeOptions, DefaultsAreTheTerminalsStateAtStartAndEveryOptionApplies) {
     EXPECT_TRUE(applied("--speed 3 --speed auto a.wav")->speedAuto);
     EXPECT_TRUE(applied("--tone 40 --tone auto --nr=off a.wav")->toneAuto);
     EXPECT_EQ(parse("-- --odd.wav").options.wavPath, "--odd.wav");
+
+    EXPECT_FALSE(builtIn->adaptiveDecoder);
+    EXPECT_TRUE(applied("--decoder adaptive a.wav")->adaptiveDecoder);
+    EXPECT_FALSE(applied("--decoder=adaptive --decoder builtin a.wav")->adaptiveDecoder);
 }
 
 TEST(DecodeOptions, RefusesBadArgumentsWithOneLine) {
@@ -64,7 +68,8 @@ TEST(DecodeOptions, RefusesBadArgumentsWithOneLine) {
          {"", "a.wav b.wav", "--bogus a.wav", "a.wav --tone", "--tone 45 a.wav", "--tone 28x a.wav",
           "--tone= a.wav", "--channel both a.wav", "--nr 3 a.wav", "--threshold 1 a.wav",
           "--threshold -4.5 a.wav", "--gain 12 a.wav", "--speed 32 a.wav", "--speed -1 a.wav",
-          "--speed 99999999999999999999 a.wav", "--display-width 0 a.wav", "--qrm=on a.wav"}) {
+          "--speed 99999999999999999999 a.wav", "--display-width 0 a.wav", "--qrm=on a.wav",
+          "--decoder ggmorse a.wav", "--decoder a.wav"}) {
         const std::string error = parse(line).error;
         EXPECT_FALSE(error.empty()) << line;
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;

@@ -1,0 +1,319 @@
+#include "rx/adaptive_decoder.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rx/speed_estimate.h"
+
+namespace qs::rx {
+
+namespace {
+
+constexpr double kFullScale = 32768.0;
+constexpr double kLowestLevelDb = -127.0;
+constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr int kFixedToneReachBins = 2;  // a chosen tone is sought this far around
+constexpr double kRetuneHz = 20.0;      // the spectrum's peak overrides the fine tracking
+constexpr int kPhaseSettleHops = 3;     // hops of a mark before its phase counts
+constexpr int kMinPhaseHops = 4;
+constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applied per mark
+constexpr double kMaxCorrectionHz = 10.0;
+constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
+constexpr double kRelengthRatio = 1.12;
+constexpr double kDebounceShare = 0.2;  // of the shorter of dot and element gap
+constexpr int kMaxDebounceHops = 6;
+constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
+constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
+constexpr int kReplayDebounceHops = 3;
+constexpr double kReplayDepthBelowPeaksDb = 8.0;
+constexpr int kReplayPeakPercent = 98;
+constexpr int kMinMarksForSpeed = 8;
+constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
+constexpr int kSpeedShownStep = 3;
+constexpr int kThresholdShownStep = 2;
+
+int nearestBin(double hz) {
+    return static_cast<int>(std::lround(hz / kBinHz));
+}
+
+int displayLevel(double levelDb) {
+    return static_cast<int>(std::clamp(std::lround(levelDb), -90L, 0L));
+}
+
+}  // namespace
+
+AdaptiveDecoder::AdaptiveDecoder(ReceiveSettings& settings, Outputs outputs)
+    : settings_(settings), outputs_(outputs) {
+    restart();
+}
+
+void AdaptiveDecoder::restart() {
+    timing_.reset();
+    toneSearch_.reset();
+    filter_.reset();
+    filter_.setLength(static_cast<int>(kFilterShareOfDot * timing_.dotHops() * kHopSamples));
+    slicer_.reset();
+    squelch_.reset();
+    phaseTurn_ = previousOutput_ = {};
+    markHopsSeen_ = 0;
+    hopsRecorded_ = closedAtHop_ = 0;
+    correctLiveRun_ = false;
+    elementCount_ = pendingGap_ = 0;
+    gapFollowsMark_ = wordOpen_ = false;
+    shownCpm_ = 0;
+    shownThresholdDb_ = 1;
+}
+
+void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* observer,
+                                   long long firstHop) {
+    if (resetRequested_.exchange(false)) {
+        dropLetter();
+        wordOpen_ = false;
+    }
+    gainDb_ = 20.0 * std::log10(std::max(settings_.inputGain.load(), 1e-6));
+    medianFilter_.apply(rawBlock, samples_);
+    const bool toneAuto = settings_.toneAuto;
+    const int chosen = settings_.toneIndex;
+    toneSearch_.update(samples_, toneAuto ? kMinToneBin : chosen - kFixedToneReachBins,
+                       toneAuto ? kMaxToneBin : chosen + kFixedToneReachBins);
+    followTone();
+    adaptFilterLength();
+    for (int hop = 0; hop < kHopsPerBlock; ++hop) {
+        processHop(samples_.data() + hop * kHopSamples, observer, firstHop + hop);
+    }
+    const bool wasOpen = squelch_.open();
+    const bool open = squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb());
+    if (open && !wasOpen) openSquelch();
+    if (!open && wasOpen) {
+        closedAtHop_ = hopsRecorded_;
+        correctLiveRun_ = false;
+    }
+    showIndicators();
+}
+
+// The oscillator jumps with the lock and otherwise follows the phase of the
+// marks; the spectrum corrects it when the two drift apart.
+void AdaptiveDecoder::followTone() {
+    const double searchHz = toneSearch_.toneHz();
+    if (!toneSearch_.locked()) return;
+    if (toneSearch_.jumped() || std::abs(searchHz - filter_.toneHz()) > kRetuneHz) {
+        filter_.reset();
+        filter_.setToneHz(searchHz);
+        phaseTurn_ = {};
+    }
+    if (!settings_.toneAuto || !squelch_.open()) return;
+    const int bin = std::clamp(nearestBin(filter_.toneHz()), kMinToneBin, kMaxToneBin);
+    if (bin == settings_.toneIndex) return;
+    settings_.toneIndex = bin;
+    outputs_.indicators.showTone(bin);
+}
+
+void AdaptiveDecoder::adaptFilterLength() {
+    const double wanted = kFilterShareOfDot * timing_.dotHops() * kHopSamples;
+    const double ratio = wanted / filter_.length();
+    if (ratio > kRelengthRatio || ratio < 1.0 / kRelengthRatio) {
+        filter_.setLength(static_cast<int>(wanted));
+    }
+}
+
+void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, long long hop) {
+    float* const kept = recentSamples_.data() + (hopsRecorded_++ % kReplayHops) * kHopSamples;
+    for (int i = 0; i < kHopSamples; ++i) kept[i] = static_cast<float>(samples[i]);
+    const std::complex<double> output = filter_.hop(samples);
+    const double level = levelDb(output);
+    trackPhase(output);
+    const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
+    const int debounce =
+        std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2, kMaxDebounceHops);
+    KeyRun run{};
+    if (slicer_.onHop(level, debounce, run)) onRun(run);
+    if (!slicer_.keyDown() && squelch_.open()) spaceSoFar(slicer_.runHops());
+    drawLevel(level);
+    if (observer != nullptr) {
+        observer->afterHop(
+            {hop, displayLevel(level + gainDb_), slicer_.keyDown(),
+             static_cast<int>(timing_.dashSplitHops()), static_cast<int>(timing_.letterSplitHops()),
+             displayLevel(slicer_.thresholdDb() + gainDb_), nearestBin(filter_.toneHz())});
+    }
+}
+
+double AdaptiveDecoder::levelDb(std::complex<double> output) const {
+    const double amplitude = 2.0 * std::abs(output) / kFullScale;
+    if (amplitude <= 0.0) return kLowestLevelDb;
+    return std::max(20.0 * std::log10(amplitude), kLowestLevelDb);
+}
+
+// Within a mark the output turns by the tone's offset from the oscillator.
+void AdaptiveDecoder::trackPhase(std::complex<double> output) {
+    if (slicer_.keyDown()) {
+        if (++markHopsSeen_ > kPhaseSettleHops) phaseTurn_ += output * std::conj(previousOutput_);
+    } else if (markHopsSeen_ > 0) {
+        if (markHopsSeen_ - kPhaseSettleHops >= kMinPhaseHops && std::abs(phaseTurn_) > 0.0) {
+            const double offsetHz = std::arg(phaseTurn_) * kSampleRate / (kTwoPi * kHopSamples);
+            const double correction =
+                std::clamp(kPhaseCorrection * offsetHz, -kMaxCorrectionHz, kMaxCorrectionHz);
+            filter_.setToneHz(filter_.toneHz() + correction);
+        }
+        markHopsSeen_ = 0;
+        phaseTurn_ = {};
+    }
+    previousOutput_ = output;
+}
+
+// Runs that end while the squelch is closed are not read; they come back
+// when it opens.
+void AdaptiveDecoder::onRun(const KeyRun& run) {
+    if (squelch_.open()) {
+        takeRun(run);
+    } else {
+        gapFollowsMark_ = false;
+    }
+}
+
+// The timing is learnt anew from the recent audio, filtered again at the
+// tone found now. The run in progress at the end of that audio continues as
+// the slicer's run in progress, whose length is corrected when it ends.
+void AdaptiveDecoder::openSquelch() {
+    timing_.reset();
+    dropLetter();
+    gapFollowsMark_ = false;
+    const long long first = std::max(closedAtHop_, hopsRecorded_ - kReplayHops);
+    const int count = static_cast<int>(hopsRecorded_ - first);
+    if (count <= 0) return;
+    refilterRecent(first, count);
+    replayLevels(count);
+}
+
+void AdaptiveDecoder::refilterRecent(long long firstHop, int count) {
+    replayFilter_.reset();
+    replayFilter_.setToneHz(filter_.toneHz());
+    replayFilter_.setLength(filter_.length());
+    for (int k = 0; k < count; ++k) {
+        const float* kept = recentSamples_.data() + ((firstHop + k) % kReplayHops) * kHopSamples;
+        for (int i = 0; i < kHopSamples; ++i) hopSamples_[i] = kept[i];
+        replayedLevels_[k] = static_cast<float>(levelDb(replayFilter_.hop(hopSamples_.data())));
+    }
+}
+
+// Halfway between the levels' low and high percentiles, at most a little
+// below the peaks, as the slicer places it.
+double AdaptiveDecoder::replayThresholdDb(int count) {
+    std::copy_n(replayedLevels_.begin(), count, sortedLevels_.begin());
+    float* const begin = sortedLevels_.data();
+    std::nth_element(begin, begin + count / 10, begin + count);
+    const double floorDb = begin[count / 10];
+    const int peak = count * kReplayPeakPercent / 100;
+    std::nth_element(begin, begin + peak, begin + count);
+    const double peakDb = begin[peak];
+    return std::max(0.5 * (floorDb + peakDb), peakDb - kReplayDepthBelowPeaksDb);
+}
+
+// A plain comparator with a threshold of its own and the slicer's
+// hysteresis. The first run, whose start lies before the recent levels,
+// counts as a space.
+void AdaptiveDecoder::replayLevels(int count) {
+    const double thresholdDb = replayThresholdDb(count);
+    const double hysteresisDb = slicer_.hysteresisDb();
+    bool keyDown = false;
+    int runHops = 0;
+    int pendingHops = 0;
+    for (int k = 0; k < count; ++k) {
+        const double level = replayedLevels_[k];
+        const bool raw =
+            keyDown ? level > thresholdDb - hysteresisDb : level > thresholdDb + hysteresisDb;
+        if (raw == keyDown) {
+            runHops += pendingHops + 1;
+            pendingHops = 0;
+            continue;
+        }
+        if (++pendingHops < kReplayDebounceHops) continue;
+        if (keyDown || gapFollowsMark_) takeRun({keyDown, runHops, level});
+        keyDown = !keyDown;
+        runHops = pendingHops;
+        pendingHops = 0;
+    }
+    runHops += pendingHops;
+    if (keyDown == slicer_.keyDown()) {
+        liveRunCorrection_ = runHops - slicer_.runHops();
+        correctLiveRun_ = true;
+    } else if (keyDown || gapFollowsMark_) {
+        takeRun({keyDown, runHops, thresholdDb});
+    }
+}
+
+void AdaptiveDecoder::takeRun(const KeyRun& run) {
+    if (run.mark) {
+        takeMark(run.hops);
+        return;
+    }
+    if (gapFollowsMark_) timing_.onGap(run.hops);
+    spaceSoFar(run.hops);
+    pendingGap_ = run.hops;
+}
+
+void AdaptiveDecoder::takeMark(int hops) {
+    if (hops > kLongMarkDashes * timing_.dashHops() && hops > kLongMarkHops) {
+        dropLetter();
+        gapFollowsMark_ = false;
+        return;
+    }
+    timing_.onMark(hops);
+    if (elementCount_ > 0 && pendingGap_ > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ == LetterReader::kMaxElements) endLetter();
+    if (elementCount_ > 0) gaps_[elementCount_] = pendingGap_;
+    marks_[elementCount_++] = hops;
+    gapFollowsMark_ = true;
+}
+
+// While the timing is still being acquired, the letters of the first word
+// wait for its end and are read together with what the word taught.
+void AdaptiveDecoder::spaceSoFar(int hops) {
+    if (elementCount_ > 0 && hops > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (hops <= timing_.wordSplitHops()) return;
+    endLetter();
+    if (wordOpen_) {
+        outputs_.text.appendWordSpace();
+        wordOpen_ = false;
+    }
+}
+
+bool AdaptiveDecoder::acquiring() const {
+    return timing_.marksSeen() < kAcquireMarks;
+}
+
+void AdaptiveDecoder::endLetter() {
+    if (elementCount_ == 0) return;
+    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text) > 0) wordOpen_ = true;
+    elementCount_ = 0;
+}
+
+void AdaptiveDecoder::showIndicators() {
+    if (squelch_.open() && timing_.marksSeen() >= kMinMarksForSpeed) {
+        const int cpm = static_cast<int>(std::lround(timing_.charsPerMinute()));
+        if (std::abs(cpm - shownCpm_) >= kSpeedShownStep) {
+            shownCpm_ = cpm;
+            outputs_.indicators.showRxSpeed(cpm);
+            const int speedIndex = rxSpeedIndexFor(cpm);
+            settings_.rxSpeedIndex = speedIndex;
+            outputs_.indicators.moveRxSpeedSlider(speedIndex);
+        }
+    }
+    const int thresholdDb = displayLevel(slicer_.thresholdDb() + gainDb_);
+    if (std::abs(thresholdDb - shownThresholdDb_) >= kThresholdShownStep) {
+        shownThresholdDb_ = thresholdDb;
+        outputs_.indicators.showThreshold(thresholdDb);
+    }
+}
+
+// The level display shows the adaptive threshold as its red line.
+void AdaptiveDecoder::drawLevel(double levelDb) {
+    LevelDisplay& display = outputs_.levelDisplay;
+    if (display.wrapDue()) {
+        display.beginSweep();
+        display.finishSweep(displayLevel(slicer_.thresholdDb() + gainDb_));
+    }
+    display.plot(displayLevel(levelDb + gainDb_));
+}
+
+}  // namespace qs::rx

@@ -1,0 +1,168 @@
+#include "rx/timing_tracker.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "rx/receive_constants.h"
+
+namespace qs::rx {
+
+namespace {
+
+constexpr double kHopMs = 1000.0 * kHopSamples / kSampleRate;
+constexpr double kMinCpm = 20.0;
+constexpr double kMaxCpm = 250.0;
+constexpr double kStartCpm = 100.0;
+
+double unitHopsAt(double cpm) {
+    return 6000.0 / cpm / kHopMs;
+}
+
+}  // namespace
+
+void TimingTracker::reset() {
+    markCount_ = markNext_ = gapCount_ = gapNext_ = marksSeen_ = 0;
+    unitHops_ = unitHopsAt(kStartCpm);
+    dotHops_ = unitHops_;
+    dashHops_ = 3.0 * dotHops_;
+    elementGapHops_ = dotHops_;
+    letterGapHops_ = 3.0 * dotHops_;
+}
+
+void TimingTracker::onMark(int hops) {
+    marks_[markNext_] = std::log(std::max(hops, 1));
+    markNext_ = (markNext_ + 1) % kHistory;
+    markCount_ = std::min(markCount_ + 1, kHistory);
+    ++marksSeen_;
+    update();
+}
+
+void TimingTracker::onGap(int hops) {
+    gaps_[gapNext_] = std::log(std::max(hops, 1));
+    gapNext_ = (gapNext_ + 1) % kHistory;
+    gapCount_ = std::min(gapCount_ + 1, kHistory);
+    if (markCount_ > 0) update();
+}
+
+namespace {
+
+constexpr double kMaxLengthCost = 0.25;   // a length this far off is a stray
+constexpr double kContinuityCost = 0.05;  // per squared log step from the last unit
+constexpr int kUnitSteps = 96;            // candidate units, evenly in the logarithm
+const double kLogThree = std::log(3.0);
+const double kLogSeven = std::log(7.0);
+const double kLogDashSplit = 0.5 * std::log(3.0);        // between one and three units
+const double kLogWordSplit = 0.5 * std::log(3.0 * 7.0);  // between three and seven
+
+double nearestCost(double logLength, double logUnit, bool wordGaps) {
+    const double d = logLength - logUnit;
+    double best = std::min(d * d, (d - kLogThree) * (d - kLogThree));
+    if (wordGaps) best = std::min(best, (d - kLogSeven) * (d - kLogSeven));
+    return std::min(best, kMaxLengthCost);
+}
+
+double geometricMean(double logSum, int count, double fallback) {
+    return count > 0 ? std::exp(logSum / count) : fallback;
+}
+
+}  // namespace
+
+double TimingTracker::fitCost(double unitHops) const {
+    const double logUnit = std::log(unitHops);
+    double total = 0.0;
+    for (int k = 0; k < markCount_; ++k) total += nearestCost(marks_[k], logUnit, false);
+    for (int k = 0; k < gapCount_; ++k) total += nearestCost(gaps_[k], logUnit, true);
+    const double step = logUnit - std::log(unitHops_);
+    return total + kContinuityCost * step * step;
+}
+
+double TimingTracker::bestUnitHops() const {
+    const double logFastest = std::log(0.8 * unitHopsAt(kMaxCpm));
+    const double logSlowest = std::log(1.2 * unitHopsAt(kMinCpm));
+    double best = unitHops_;
+    double bestCost = fitCost(unitHops_);
+    for (int step = 0; step <= kUnitSteps; ++step) {
+        const double unit = std::exp(logFastest + (logSlowest - logFastest) * step / kUnitSteps);
+        const double cost = fitCost(unit);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = unit;
+        }
+    }
+    return best;
+}
+
+void TimingTracker::update() {
+    unitHops_ = bestUnitHops();
+    measureMarks(unitHops_);
+    measureGaps(unitHops_);
+    clampToSpeedRange();
+}
+
+// Marks below the dash split of the unit are dots, the rest dashes; a kind
+// not seen yet follows from the other.
+void TimingTracker::measureMarks(double unitHops) {
+    const double split = std::log(unitHops) + kLogDashSplit;
+    double dotSum = 0.0, dashSum = 0.0;
+    int dots = 0, dashes = 0;
+    for (int k = 0; k < markCount_; ++k) {
+        if (marks_[k] < split) {
+            dotSum += marks_[k];
+            ++dots;
+        } else if (marks_[k] < split + kLogThree) {
+            dashSum += marks_[k];
+            ++dashes;
+        }
+    }
+    dotHops_ = geometricMean(dotSum, dots,
+                             dashes > 0 ? geometricMean(dashSum, dashes, 0) / 3.0 : unitHops);
+    dashHops_ = geometricMean(dashSum, dashes, 3.0 * dotHops_);
+}
+
+void TimingTracker::measureGaps(double unitHops) {
+    const double logUnit = std::log(unitHops);
+    double elementSum = 0.0, letterSum = 0.0;
+    int elements = 0, letters = 0;
+    for (int k = 0; k < gapCount_; ++k) {
+        if (gaps_[k] < logUnit + kLogDashSplit) {
+            elementSum += gaps_[k];
+            ++elements;
+        } else if (gaps_[k] < logUnit + kLogWordSplit) {
+            letterSum += gaps_[k];
+            ++letters;
+        }
+    }
+    elementGapHops_ = geometricMean(elementSum, elements, unitHops);
+    letterGapHops_ = geometricMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
+}
+
+// The element gap stays within reach of the dot and the letter gap beyond
+// the element gap, so that a stray run cannot throw the gaps off the marks.
+void TimingTracker::clampToSpeedRange() {
+    const double fastest = unitHopsAt(kMaxCpm);
+    const double slowest = unitHopsAt(kMinCpm);
+    dotHops_ = std::clamp(dotHops_, 0.5 * fastest, 1.6 * slowest);
+    dashHops_ = std::clamp(dashHops_, 1.7 * dotHops_, 6.0 * dotHops_);
+    elementGapHops_ = std::clamp(elementGapHops_, 0.3 * dotHops_, 2.5 * dotHops_);
+    letterGapHops_ = std::clamp(letterGapHops_, 1.7 * elementGapHops_, 8.0 * elementGapHops_);
+}
+
+double TimingTracker::dashSplitHops() const {
+    return std::sqrt(dotHops_ * dashHops_);
+}
+
+double TimingTracker::letterSplitHops() const {
+    return std::sqrt(elementGapHops_ * letterGapHops_);
+}
+
+double TimingTracker::wordSplitHops() const {
+    return letterGapHops_ + (letterGapHops_ - elementGapHops_);
+}
+
+// A dot and the gap after it are two units whatever the weight.
+double TimingTracker::charsPerMinute() const {
+    const double unitMs = 0.5 * (dotHops_ + elementGapHops_) * kHopMs;
+    return 6000.0 / unitMs;
+}
+
+}  // namespace qs::rx

@@ -1,0 +1,62 @@
+#pragma once
+// The sender's timing as the adaptive decoder learns it from the lengths of
+// the last marks and gaps (in hops). First the unit: of the candidate units
+// from 250 down to 20 per minute, the one that explains the marks as one or
+// three units and the gaps as one, three or seven units best, each length
+// costing the squared logarithm of its distance to the nearest of those,
+// capped so that stray runs of noise cannot outweigh the rest. Then dots and
+// dashes are measured as the marks on either side of the unit's dash split,
+// element and letter gaps likewise, so the sender's weight and dash length
+// are learnt; speed changes are followed within a few letters.
+
+#include <array>
+
+namespace qs::rx {
+
+class TimingTracker {
+  public:
+    static constexpr int kHistory = 16;
+
+    TimingTracker() { reset(); }
+    void reset();
+
+    void onMark(int hops);
+    // A gap between two marks of the same transmission.
+    void onGap(int hops);
+
+    double dotHops() const { return dotHops_; }
+    double dashHops() const { return dashHops_; }
+    double elementGapHops() const { return elementGapHops_; }
+    double letterGapHops() const { return letterGapHops_; }
+    // A longer mark is a dash.
+    double dashSplitHops() const;
+    // A longer gap ends a letter, a still longer one a word.
+    double letterSplitHops() const;
+    double wordSplitHops() const;
+    // Characters per minute on the 50-unit word.
+    double charsPerMinute() const;
+    int marksSeen() const { return marksSeen_; }
+
+  private:
+    double fitCost(double unitHops) const;
+    double bestUnitHops() const;
+    void update();
+    void measureMarks(double unitHops);
+    void measureGaps(double unitHops);
+    void clampToSpeedRange();
+
+    std::array<double, kHistory> marks_{};  // logarithms of the lengths
+    std::array<double, kHistory> gaps_{};
+    int markCount_ = 0;
+    int markNext_ = 0;
+    int gapCount_ = 0;
+    int gapNext_ = 0;
+    int marksSeen_ = 0;
+    double unitHops_ = 0.0;
+    double dotHops_ = 0.0;
+    double dashHops_ = 0.0;
+    double elementGapHops_ = 0.0;
+    double letterGapHops_ = 0.0;
+};
+
+}  // namespace qs::rx

@@ -1,0 +1,194 @@
+// The parts of the adaptive decoder: the narrow filter, the tone search, the
+// timing tracker and the letter reader.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "rx/letter_reader.h"
+#include "rx/narrow_filter.h"
+#include "rx/timing_tracker.h"
+#include "rx/tone_search.h"
+#include "tests/support/recording_text_sink.h"
+#include "tests/support/test_signals.h"
+
+namespace qs::rx {
+namespace {
+
+constexpr double kHopMs = 1000.0 * kHopSamples / kSampleRate;
+
+double sineAt(double hz, long n) {
+    return 8000.0 * std::sin(2.0 * test::kPi * hz * n / kSampleRate);
+}
+
+// |output| after a second of a steady tone.
+double filteredAmplitude(double oscillatorHz, double toneHz) {
+    NarrowFilter filter;
+    filter.setToneHz(oscillatorHz);
+    filter.setLength(256);
+    double hop[kHopSamples];
+    double amplitude = 0.0;
+    for (long h = 0; h < 344; ++h) {
+        for (int i = 0; i < kHopSamples; ++i) hop[i] = sineAt(toneHz, h * kHopSamples + i);
+        amplitude = std::abs(filter.hop(hop));
+    }
+    return amplitude;
+}
+
+TEST(NarrowFilter, PassesTheToneAtHalfItsPeakAndRejectsOneNearby) {
+    EXPECT_NEAR(filteredAmplitude(600.0, 600.0), 4000.0, 40.0);
+    EXPECT_NEAR(filteredAmplitude(600.0, 610.0), 4000.0, 800.0);  // within 2 dB
+    EXPECT_LT(filteredAmplitude(600.0, 680.0), 4000.0 * 0.05);    // 80 Hz away: below -26 dB
+    EXPECT_LT(filteredAmplitude(600.0, 900.0), 4000.0 * 0.01);
+}
+
+SampleBlock blockOf(double hzA, double amplitudeA, double hzB, double amplitudeB, long first,
+                    test::WhiteNoise& noise) {
+    SampleBlock block{};
+    for (int i = 0; i < kBlockSamples; ++i) {
+        const long n = first + i;
+        block[i] = amplitudeA / 8000.0 * sineAt(hzA, n) + amplitudeB / 8000.0 * sineAt(hzB, n);
+    }
+    noise.add(block);
+    return block;
+}
+
+TEST(ToneSearch, LocksOnTheStrongestToneAndLeavesNoiseAlone) {
+    ToneSearch search;
+    test::WhiteNoise noise(300.0, 5);
+    long first = 0;
+    for (int k = 0; k < 20; ++k, first += kBlockSamples) {
+        search.update(blockOf(700.0, 0.0, 500.0, 0.0, first, noise), kMinToneBin, kMaxToneBin);
+    }
+    EXPECT_LT(search.prominenceDb(), 5.0);
+
+    for (int k = 0; k < 20; ++k, first += kBlockSamples) {
+        search.update(blockOf(700.0, 4000.0, 500.0, 2000.0, first, noise), kMinToneBin,
+                      kMaxToneBin);
+    }
+    EXPECT_TRUE(search.locked());
+    EXPECT_NEAR(search.toneHz(), 700.0, 6.0);
+    EXPECT_GT(search.prominenceDb(), 20.0);
+}
+
+// A station twice as strong elsewhere takes over only after three blocks;
+// a tone moving to the next bin is followed at once.
+TEST(ToneSearch, FollowsADriftAndJumpsOnlyToAClearlyStrongerPeak) {
+    ToneSearch search;
+    test::WhiteNoise noise(100.0, 6);
+    long first = 0;
+    double hz = 600.0;
+    for (int k = 0; k < 30; ++k, first += kBlockSamples, hz += 1.0) {
+        search.update(blockOf(hz, 4000.0, 800.0, 3000.0, first, noise), kMinToneBin, kMaxToneBin);
+        EXPECT_NEAR(search.toneHz(), hz, 12.0) << k;
+    }
+    int jumpedAfter = 0;
+    for (int k = 1; k <= 30 && jumpedAfter == 0; ++k, first += kBlockSamples) {
+        search.update(blockOf(hz, 1000.0, 800.0, 6000.0, first, noise), kMinToneBin, kMaxToneBin);
+        if (std::abs(search.toneHz() - 800.0) < 12.0) jumpedAfter = k;
+    }
+    EXPECT_GE(jumpedAfter, 3);
+    EXPECT_LE(jumpedAfter, 12);
+}
+
+// Marks and gaps of `elements` ("." and "-", " " between letters) at a unit
+// in hops, with weight.
+void keyInto(TimingTracker& tracker, const std::string& elements, double unitHops,
+             double weight = 0.5, double dashUnits = 3.0) {
+    const double extra = (weight - 0.5) * 2.0 * unitHops;
+    bool first = true;
+    int gapUnits = 1;
+    for (const char c : elements) {
+        if (c == ' ') {
+            gapUnits = 3;
+            continue;
+        }
+        if (!first) tracker.onGap(static_cast<int>(std::lround(gapUnits * unitHops - extra)));
+        const double units = c == '-' ? dashUnits : 1.0;
+        tracker.onMark(static_cast<int>(std::lround(units * unitHops + extra)));
+        first = false;
+        gapUnits = 1;
+    }
+}
+
+double unitHopsAt(double cpm) {
+    return 6000.0 / cpm / kHopMs;
+}
+
+constexpr const char* kCqCall = "-.-. --.- -.. . .--- .- .---- .- -... -.-.";
+
+TEST(TimingTracker, LearnsSpeedWeightAndDashLengthFrom20To250PerMinute) {
+    struct Case {
+        double cpm;
+        double weight;
+        double dashUnits;
+    };
+    for (const Case& c : {Case{20, 0.5, 3}, Case{40, 0.5, 3}, Case{100, 0.6, 3}, Case{100, 0.4, 3},
+                          Case{120, 0.5, 4}, Case{150, 0.5, 2.5}, Case{250, 0.5, 3}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.cpm << "/Min weight " << c.weight << " dash " << c.dashUnits);
+        TimingTracker tracker;
+        keyInto(tracker, kCqCall, unitHopsAt(c.cpm), c.weight, c.dashUnits);
+        EXPECT_NEAR(tracker.charsPerMinute(), c.cpm, 0.08 * c.cpm);
+        const double unit = unitHopsAt(c.cpm);
+        const double extra = (c.weight - 0.5) * 2.0 * unit;
+        EXPECT_NEAR(tracker.dotHops(), unit + extra, 0.15 * unit);
+        EXPECT_NEAR(tracker.dashHops(), c.dashUnits * unit + extra, 0.3 * unit);
+        EXPECT_GT(tracker.dashSplitHops(), tracker.dotHops());
+        EXPECT_LT(tracker.dashSplitHops(), tracker.dashHops());
+        EXPECT_GT(tracker.letterSplitHops(), tracker.elementGapHops());
+        EXPECT_LT(tracker.letterSplitHops(), tracker.letterGapHops());
+    }
+}
+
+TEST(TimingTracker, FollowsASpeedChangeWithinAFewLetters) {
+    TimingTracker tracker;
+    keyInto(tracker, kCqCall, unitHopsAt(60));
+    keyInto(tracker, "-.. . .--- .-. ..---", unitHopsAt(120));
+    EXPECT_NEAR(tracker.charsPerMinute(), 120.0, 10.0);
+}
+
+TEST(TimingTracker, StrayNoiseRunsDoNotThrowItOff) {
+    TimingTracker tracker;
+    for (int k = 0; k < 6; ++k) tracker.onMark(2 + k % 3);
+    keyInto(tracker, kCqCall, unitHopsAt(80));
+    EXPECT_NEAR(tracker.charsPerMinute(), 80.0, 8.0);
+}
+
+// Reads marks and gaps in hops through the reader.
+std::string read(const std::vector<int>& marks, const std::vector<int>& gaps,
+                 const TimingTracker& timing) {
+    test::RecordingTextSink sink;
+    LetterReader reader;
+    std::vector<int> gapsBefore(marks.size(), 0);
+    for (std::size_t k = 1; k < marks.size(); ++k) gapsBefore[k] = gaps[k - 1];
+    reader.read(marks.data(), gapsBefore.data(), static_cast<int>(marks.size()), timing, sink);
+    return sink.shownText();
+}
+
+TEST(LetterReader, ReadsTheLikeliestLettersAndLeavesOutNoise) {
+    TimingTracker timing;
+    keyInto(timing, kCqCall, 20.0);
+    struct Case {
+        std::vector<int> marks;
+        std::vector<int> gaps;
+        const char* reading;
+    };
+    const Case cases[] = {
+        {{20, 60}, {20}, "A"},
+        {{60, 20, 60, 20}, {20, 20, 20}, "C"},
+        // A dash sent short (45 hops) is still nearer a dash than a dot.
+        {{20, 60, 45, 20}, {20, 20, 20}, "P"},
+        // Letters run together: the wide gap inside splits S and T.
+        {{20, 20, 20, 60}, {20, 20, 40}, "ST"},
+        // Eight dots have no entry: the cheapest cut gives two letters.
+        {{20, 20, 20, 20, 20, 20, 20, 20}, {20, 20, 20, 20, 20, 20, 20}, "5S"},
+        // Lengths that fit neither dots nor dashes are noise.
+        {{3, 200}, {120}, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(read(c.marks, c.gaps, timing), c.reading);
+}
+
+}  // namespace
+}  // namespace qs::rx
