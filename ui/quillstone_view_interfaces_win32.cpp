@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "rx/receive_labels.h"
+#include "tx/keying_port.h"
 #include "ui/control_ids.h"
 #include "ui/controls_win32.h"
 #include "ui/quillstone_view_win32.h"
@@ -33,24 +34,51 @@ size_t formatIndex(rx::TextFormat format) {
 
 }  // namespace
 
-// Keyboard commands come with the keying engine; every key goes on.
-bool CQuillstoneView::preTranslateKey(MSG&) {
+// The transmit keys act; every key then goes on to the focused control.
+bool CQuillstoneView::preTranslateKey(MSG& message) {
+    onTransmitKey(message);
     return false;
 }
 
+bool CQuillstoneView::onTransmitKey(const MSG& message) {
+    if (message.message == WM_KEYUP) {
+        core_.onKeyReleased();
+        return false;
+    }
+    if (message.message != WM_KEYDOWN) return false;
+    switch (message.wParam) {
+        case VK_F12:
+            core_.onTuneKeyDown();
+            return true;
+        case VK_F9:
+            core_.onTxEditKey();
+            return true;
+        case VK_ESCAPE:
+            if (GetKeyState(VK_SHIFT) >= 0) return false;
+            core_.onTxClearButton();
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The Sound menu: Right and Left choose the channel (and start the capture
-// when it is not running), Input Vol opens the system's mixer.
+// when it is not running), Input Vol opens the system's mixer. The Comm and
+// Key Ctrl menus choose the keying port and line.
 bool CQuillstoneView::onMenuCommand(int commandId) {
-    return core_.capture().menuCommand(commandId);
+    return core_.keyingPort().menuCommand(commandId) || core_.capture().menuCommand(commandId);
 }
 
 bool CQuillstoneView::commandEnabled(int commandId) const {
-    return commandId == rx::menu::kSoundRight || commandId == rx::menu::kSoundLeft ||
-           commandId == rx::menu::kInputVolume;
+    const bool keyingMenu = (commandId >= tx::menu::kCom1 && commandId <= tx::menu::kKeyWithDtr) ||
+                            (commandId >= tx::menu::kCom9 && commandId <= tx::menu::kCom15);
+    return keyingMenu || commandId == rx::menu::kSoundRight ||
+           commandId == rx::menu::kSoundLeft || commandId == rx::menu::kInputVolume;
 }
 
 bool CQuillstoneView::commandChecked(int commandId) const {
-    return core_.capture().menuItemChecked(commandId);
+    return core_.keyingPort().menuItemChecked(commandId) ||
+           core_.capture().menuItemChecked(commandId);
 }
 
 void CQuillstoneView::moveCaretToEnd() {
@@ -150,8 +178,13 @@ void CQuillstoneView::focusTxSpeedControl() {
     SetFocus(item(control::kTxSpeedSlider));
 }
 
+// From the keying timer's thread (HamLog missing) the box has no owner: an
+// owner on the user-interface thread would make the tick wait for it. The
+// tick waits until the box is closed, as it should.
 void CQuillstoneView::showMessage(TextView text) {
-    desktop_.showMessage(text);
+    if (isUiThread()) return desktop_.showMessage(text);
+    MessageBoxW(nullptr, win::wide(text).c_str(), L"Quillstone",
+                MB_OK | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 void CQuillstoneView::setInputGainPosition(int position) {
@@ -171,11 +204,13 @@ bool CQuillstoneView::captureRunning() const {
 }
 
 void CQuillstoneView::refreshWindowTitle() {
-    tx::refreshWindowTitle(*this);
+    onUiThread([this] { tx::refreshWindowTitle(*this); });
 }
 
 void CQuillstoneView::setTxSpeedLabel(TextView text) {
-    win::Window(item(control::kTxSpeedLabel)).setText(text);
+    onUiThread([this, label = Text(text)] {
+        win::Window(item(control::kTxSpeedLabel)).setText(label);
+    });
 }
 
 void CQuillstoneView::setTxEditChecked(bool checked) {
@@ -215,13 +250,16 @@ void CQuillstoneView::setWindowTitle(TextView title) {
     frame_.setFrameTitle(title);
 }
 
+// The control tags act on the keying timer's thread: the engine takes a new
+// speed at once, the windows follow on the user-interface thread. The
+// engine's speed is the trackbar's position.
 int CQuillstoneView::TagTarget::txSpeedPosition() const {
-    return win::Trackbar(view_.item(control::kTxSpeedSlider)).position();
+    return view_.core_.keyer().txSpeedIndex();
 }
 
 void CQuillstoneView::TagTarget::setTxSpeedPosition(int position) {
-    view_.setTxSpeedPosition(position);
     view_.core_.keyer().updateTxSpeed(position);
+    view_.onUiThread([this, position] { view_.setTxSpeedPosition(position); });
 }
 
 // The QSO and SAVE commands belong to the logging links, not built yet.
@@ -229,7 +267,7 @@ void CQuillstoneView::TagTarget::runQsoReportingInline() {}
 void CQuillstoneView::TagTarget::runSaveReportingInline() {}
 
 void CQuillstoneView::TagTarget::clearHisCall() {
-    win::Window(view_.item(control::kHisCall)).setText(u"");
+    view_.onUiThread([this] { win::Window(view_.item(control::kHisCall)).setText(u""); });
 }
 
 void CQuillstoneView::TagTarget::armCallCapture() {
@@ -237,7 +275,9 @@ void CQuillstoneView::TagTarget::armCallCapture() {
 }
 
 void CQuillstoneView::TagTarget::setHisCallGroupCaption(TextView caption) {
-    win::Window(view_.item(control::kHisCallGroup)).setText(caption);
+    view_.onUiThread([this, text = Text(caption)] {
+        win::Window(view_.item(control::kHisCallGroup)).setText(text);
+    });
 }
 
 }  // namespace qs::ui

@@ -32,7 +32,9 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
     : frame_(frame),
       hisCallEdit_(std::make_unique<HisCallEdit>()),
       transmitEdit_(std::make_unique<TransmitEdit>()),
+      transmitMirror_(std::make_unique<TransmitBoxMirror>(*transmitEdit_)),
       tagTarget_(std::make_unique<TagTarget>(*this)),
+      uiThreadId_(GetCurrentThreadId()),
       core_(platform(), document) {}
 
 // The view itself implements most of the core's platform interfaces; the
@@ -58,7 +60,7 @@ ViewPlatform CQuillstoneView::platform() {
         serialDevice_,    // serial
         usbLibrary_,      // usb
         keyerTimer_,      // keyerTimer
-        *transmitEdit_,   // transmitBox
+        *transmitMirror_, // transmitBox
         hamLog_,          // hamLog
         *this,            // keyerView
         *tagTarget_,      // tagTarget
@@ -88,6 +90,7 @@ bool CQuillstoneView::create(HWND parent) {
         return false;
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
+    uiCalls_.setWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
     return true;
 }
@@ -113,6 +116,7 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case kUiEventsMessage:
             core_.drainUiEvents();
+            uiCalls_.runPending();
             return 0;
         case WM_SIZE:
             onSize(LOWORD(l), HIWORD(l));
@@ -145,6 +149,14 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         default:
             return DefWindowProcW(window_, message, w, l);
+    }
+}
+
+void CQuillstoneView::onUiThread(UiCallQueue::Call call) {
+    if (isUiThread()) {
+        call();
+    } else {
+        uiCalls_.post(std::move(call));
     }
 }
 
