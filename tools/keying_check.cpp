@@ -180,6 +180,8 @@ ErrorFigures errorFigures(std::vector<double> errorsMs) {
     const size_t rank = static_cast<size_t>(std::ceil(0.99 * static_cast<double>(n)));
     figures.percentile99Ms = errorsMs[std::max<size_t>(rank, 1) - 1];
     figures.worstMs = errorsMs.back();
+    figures.over2Ms = static_cast<int>(
+        errorsMs.end() - std::upper_bound(errorsMs.begin(), errorsMs.end(), 2.0));
     return figures;
 }
 

@@ -38,6 +38,7 @@ struct ErrorFigures {
     double medianMs = 0.0;
     double percentile99Ms = 0.0;
     double worstMs = 0.0;
+    int over2Ms = 0;  // errors larger than 2 ms
 };
 
 struct KeyingComparison {

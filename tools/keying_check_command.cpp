@@ -88,7 +88,7 @@ std::string parseArguments(const std::vector<std::string>& args, CheckOptions& o
 void printFigures(std::ostream& out, const char* name, const ErrorFigures& figures) {
     out << name << ": " << figures.count << ", error median " << figures.medianMs
         << " ms, 99th percentile " << figures.percentile99Ms << " ms, worst " << figures.worstMs
-        << " ms\n";
+        << " ms, over 2 ms " << figures.over2Ms << "\n";
 }
 
 bool withinTolerance(const KeyingComparison& result, double toleranceMs) {

@@ -12,6 +12,11 @@ constexpr UINT kTimerResolutionMs = 1;
 constexpr long long kYieldWindowUs = 2000;
 constexpr DWORD kStopWaitStepMs = 100;
 
+BOOL CALLBACK pressOk(HWND window, LPARAM) {
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 ThreadKeyerTimer::~ThreadKeyerTimer() {
@@ -107,13 +112,7 @@ long long ThreadKeyerTimer::nowUs() const {
 }
 
 void ThreadKeyerTimer::dismissThreadWindows() {
-    EnumThreadWindows(
-        threadId_,
-        [](HWND window, LPARAM) -> BOOL {
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-            return TRUE;
-        },
-        0);
+    EnumThreadWindows(threadId_, &pressOk, 0);
 }
 
 }  // namespace qs::tx

@@ -81,6 +81,7 @@ TEST(KeyingCheck, NinetyNinthPercentileIsTheNearestRank) {
     EXPECT_DOUBLE_EQ(figures.percentile99Ms, 1.0);  // rank 198 of 200, the third worst
     EXPECT_DOUBLE_EQ(figures.worstMs, 3.0);
     EXPECT_DOUBLE_EQ(figures.medianMs, 0.1);
+    EXPECT_EQ(figures.over2Ms, 1);  // 2.0 is within
     EXPECT_EQ(errorFigures({}).count, 0);
 }
 
