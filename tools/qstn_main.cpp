@@ -1,6 +1,7 @@
 // qstn: Quillstone's command-line tool. Each command lives in the tools
 // library; this file only picks one by name.
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "tools/decode_options.h"
 #include "tools/encode_command.h"
 #include "tools/encode_options.h"
+#include "tools/keying_check_command.h"
 #include "tools/score_command.h"
 #include "tools/settings_command.h"
 
@@ -37,12 +39,16 @@ constexpr Command kCommands[] = {
     {"bench", "time the receive path", benchCommand, qs::tools::benchHelp},
     {"score", "error rates of both decoders on a generated corpus", qs::tools::scoreCommand,
      qs::tools::scoreHelp},
+    {"keying-check", "compare keyed lines with the ideal timing",
+     qs::tools::keyingCheckCommand, qs::tools::keyingCheckHelp},
 };
+
+constexpr size_t kNameColumn = 14;
 
 void printOverview(std::ostream& out) {
     out << "usage: qstn COMMAND [options]\n\ncommands:\n";
     for (const Command& command : kCommands) {
-        out << "  " << command.name << std::string(10 - command.name.size(), ' ') << command.summary
+        out << "  " << command.name << std::string(kNameColumn - std::min(command.name.size(), kNameColumn - 1), ' ') << command.summary
             << '\n';
     }
     out << "\n'qstn COMMAND --help' describes one command.\n";

@@ -40,8 +40,7 @@ int pttLeadFromOption(char16_t c, int currentMs) {
 
 }  // namespace
 
-Keyer::Keyer(const KeyerLinks& links)
-    : links_(links), echo_(links.receiveWindow, links.writerState, links.qsoLog) {}
+Keyer::Keyer(const KeyerLinks& links) : links_(links) {}
 
 void Keyer::keyerTick() {
     if (!links_.view.captureRunning()) return;
@@ -226,9 +225,9 @@ void Keyer::fetchCharacter(int position) {
         patternLoaded_ = true;
         patternIndex_ = 0;
         links_.receivePath.requestDecoderMarkReset();
-        if (echoToRx_) echo_.echoSent(character);
+        if (echoToRx_) links_.echo.echoSent(character);
     } else if (echoToRx_ && character != u'\r' && character != u'\n') {
-        echo_.echoUnsendable(character);
+        links_.echo.echoUnsendable(character);
     }
 }
 

@@ -14,10 +14,8 @@
 
 #include "common/text.h"
 #include "rx/receive_settings.h"
-#include "rx/receive_window.h"
 #include "tx/keyer_links.h"
 #include "tx/keying_timing.h"
-#include "tx/send_echo.h"
 
 namespace qs::tx {
 
@@ -26,9 +24,7 @@ struct KeyerLinks {
     TransmitBox& transmitBox;
     KeyingLine& keyingLine;
     HamLogPttLink& hamLog;
-    rx::ReceiveWindow& receiveWindow;
-    EchoWriterState& writerState;
-    TxPromptLog& qsoLog;
+    SentTextEcho& echo;
     rx::ReceiveSettings& receive;  // rxEnabled, historyIndex
     ReceivePathControl& receivePath;
     ControlTagHandler& controlTags;
@@ -95,7 +91,6 @@ private:
     void refreshSpeedLabel();
 
     KeyerLinks links_;
-    SendEcho echo_;
 
     // Shared with the user-interface thread.
     std::atomic<int> sendPos_{kInitialSendPos};

@@ -64,6 +64,18 @@ public:
     virtual void setWriterState(rx::WriterState state) = 0;
 };
 
+// The echo of sent characters into the receive window. On Windows the
+// keying timer's thread queues each echo for the user-interface thread,
+// in order with the received text.
+class SentTextEcho {
+public:
+    virtual ~SentTextEcho() = default;
+    // A character that is being keyed, in the sent-text format.
+    virtual void echoSent(char16_t character) = 0;
+    // A character without a pattern, in the notice format.
+    virtual void echoUnsendable(char16_t character) = 0;
+};
+
 // The QSO text log's hook at the switch to sent text.
 class TxPromptLog {
 public:

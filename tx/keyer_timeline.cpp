@@ -4,8 +4,8 @@ namespace qs::tx {
 
 KeyerTimeline::KeyerTimeline(PatternLookup patternFor, ControlTagHandler* controlTags)
     : controlTags_(controlTags),
-      keyer_(KeyerLinks{*this, *this, *this, *this, *this, *this, *this, receive_, *this, *this,
-                        *this, patternFor}) {}
+      keyer_(KeyerLinks{*this, *this, *this, *this, echo_, receive_, *this, *this, *this,
+                        patternFor}) {}
 
 void KeyerTimeline::tick() {
     tickTimeMs_ = nextTickMs_;

@@ -11,6 +11,7 @@
 #include "rx/receive_settings.h"
 #include "tx/keyer.h"
 #include "tx/keyer_links.h"
+#include "tx/send_echo.h"
 
 namespace qs::tx {
 
@@ -123,6 +124,7 @@ private:
 
     ControlTagHandler* controlTags_;
     rx::ReceiveSettings receive_;
+    SendEcho echo_{*this, *this, *this};
     Keyer keyer_;
 
     long long tickTimeMs_ = 0;

@@ -223,6 +223,11 @@ void KeyingPort::closeKeyingPort() {
     closeAll();
 }
 
+void KeyingPort::releaseLines() {
+    keyUp();
+    pttLineOff();
+}
+
 void KeyingPort::keyDown() {
     std::lock_guard<std::mutex> lock(deviceMutex_);
     if (usbif4cwInUse_) {

@@ -69,6 +69,10 @@ public:
 
     // The view is destroyed (after the keying timer was killed).
     void closeKeyingPort();
+    // Key up and PTT off on whatever is open: the timer may have been killed
+    // in the middle of an element or a lead, and a transmitter must not stay
+    // keyed after the program has gone.
+    void releaseLines();
 
     void keyDown() override;
     void keyUp() override;

@@ -9,14 +9,12 @@
 
 namespace qs::tx {
 
-class SendEcho {
+class SendEcho : public SentTextEcho {
 public:
     SendEcho(rx::ReceiveWindow& window, EchoWriterState& writer, TxPromptLog& log);
 
-    // A character that is being keyed, in the sent-text format.
-    void echoSent(char16_t character);
-    // A character without a pattern, in the notice format.
-    void echoUnsendable(char16_t character);
+    void echoSent(char16_t character) override;
+    void echoUnsendable(char16_t character) override;
 
 private:
     void writeTxPrompt();

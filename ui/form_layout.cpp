@@ -112,7 +112,7 @@ void addContactSection(std::vector<FormControl>& form) {
         {c::kSave, K::Button, u"SAVE (F7)", {418, 242, 92, 30}},
         {c::kClear, K::Button, u"Clear (Esc)", {516, 242, 90, 30}},
         {kPortCaption, K::Label, u"Key port", {8, 287, 56, 16}},
-        {c::kPortLabel, K::Label, u"", {66, 285, 92, 18}, trait::kFramedValue},
+        {c::kPortLabel, K::Label, u"COM1 RTS", {66, 285, 92, 18}, trait::kFramedValue},
         {kSoundCaption, K::Label, u"Sound Device", {164, 287, 80, 16}},
         {c::kSoundDevice, K::ListBox, u"", {248, 283, 358, 22}},
     });

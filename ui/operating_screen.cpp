@@ -27,9 +27,7 @@ void OperatingScreen::clearTx() {
 }
 
 void OperatingScreen::toggleTxEditHold() {
-    const bool held = !core_.keyer().txEditHold();
-    platform_.keyerView.setTxEditChecked(held);
-    core_.keyer().setTxEditHold(held);
+    core_.onTxEditKey();
 }
 
 void OperatingScreen::requestPttRelease() {
@@ -37,11 +35,11 @@ void OperatingScreen::requestPttRelease() {
 }
 
 void OperatingScreen::tuneKeyDown() {
-    core_.keyingPort().keyDown();
+    core_.onTuneKeyDown();
 }
 
 void OperatingScreen::tuneKeyUp() {
-    core_.keyingPort().keyUp();
+    core_.onKeyReleased();
 }
 
 int OperatingScreen::txSpeedPosition() const {

@@ -26,8 +26,16 @@ void QueuedReceiveOutput::showTone(int toneBin) {
     queue_.push(UiEventKind::Tone, toneBin);
 }
 
+void QueuedReceiveOutput::echoSent(char16_t character) {
+    queue_.push(UiEventKind::SentEcho, character);
+}
+
+void QueuedReceiveOutput::echoUnsendable(char16_t character) {
+    queue_.push(UiEventKind::UnsendableEcho, character);
+}
+
 void deliverUiEvent(const UiEvent& event, rx::DecodedTextSink& text,
-                    rx::ReceiveIndicators& indicators) {
+                    rx::ReceiveIndicators& indicators, tx::SentTextEcho& echo) {
     switch (event.kind) {
         case UiEventKind::RxSpeed:
             indicators.showRxSpeed(event.value);
@@ -46,6 +54,12 @@ void deliverUiEvent(const UiEvent& event, rx::DecodedTextSink& text,
             break;
         case UiEventKind::ReceivedWordSpace:
             text.appendWordSpace();
+            break;
+        case UiEventKind::SentEcho:
+            echo.echoSent(static_cast<char16_t>(event.value));
+            break;
+        case UiEventKind::UnsendableEcho:
+            echo.echoUnsendable(static_cast<char16_t>(event.value));
             break;
     }
 }

@@ -166,6 +166,10 @@ void CQuillstoneView::setTextBoxFont(settings::TextBoxFont size) {
 
 void CQuillstoneView::onCommand(int id, int code, HWND sender) {
     if (!sender) return;  // Enter and Esc as the dialog navigation reports them
+    if (code == EN_CHANGE && id == control::kTransmitBox) {
+        transmitMirror_->onEditChanged();
+        return;
+    }
     if (onScreenCommand(id, code)) return;
     if (code == CBN_SELCHANGE && id == control::kSoundDevice) {
         core_.capture().onDeviceSelectionChanged();

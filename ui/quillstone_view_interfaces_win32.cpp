@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "rx/receive_labels.h"
+#include "tx/keying_port.h"
 #include "ui/control_ids.h"
 #include "ui/controls_win32.h"
 #include "ui/operating_screen.h"
@@ -51,23 +52,28 @@ bool CQuillstoneView::preTranslateKey(MSG& message) {
 
 // The Sound menu: Right and Left choose the channel (and start the capture
 // when it is not running), Adaptive Decoder switches the decoder, Input Vol
-// opens the system's mixer.
+// opens the system's mixer. The Comm and Key Ctrl menus choose the keying
+// port and line; Option opens the Options dialog.
 bool CQuillstoneView::onMenuCommand(int commandId) {
     if (commandId == kOptionCommand) {
         screen_->optionsCommand().run();
         return true;
     }
-    return core_.capture().menuCommand(commandId) || core_.decoderChoice().menuCommand(commandId);
+    return core_.keyingPort().menuCommand(commandId) || core_.capture().menuCommand(commandId) ||
+           core_.decoderChoice().menuCommand(commandId);
 }
 
 bool CQuillstoneView::commandEnabled(int commandId) const {
-    return commandId == rx::menu::kSoundRight || commandId == rx::menu::kSoundLeft ||
-           commandId == rx::menu::kInputVolume || commandId == rx::menu::kAdaptiveDecoder ||
-           commandId == kOptionCommand;
+    const bool keyingMenu = (commandId >= tx::menu::kCom1 && commandId <= tx::menu::kKeyWithDtr) ||
+                            (commandId >= tx::menu::kCom9 && commandId <= tx::menu::kCom15);
+    return keyingMenu || commandId == rx::menu::kSoundRight ||
+           commandId == rx::menu::kSoundLeft || commandId == rx::menu::kInputVolume ||
+           commandId == rx::menu::kAdaptiveDecoder || commandId == kOptionCommand;
 }
 
 bool CQuillstoneView::commandChecked(int commandId) const {
-    return core_.capture().menuItemChecked(commandId) ||
+    return core_.keyingPort().menuItemChecked(commandId) ||
+           core_.capture().menuItemChecked(commandId) ||
            core_.decoderChoice().menuItemChecked(commandId);
 }
 
@@ -168,8 +174,13 @@ void CQuillstoneView::focusTxSpeedControl() {
     SetFocus(item(control::kTxSpeedSlider));
 }
 
+// From the keying timer's thread (HamLog missing) the box has no owner: an
+// owner on the user-interface thread would make the tick wait for it. The
+// tick waits until the box is closed, as it should.
 void CQuillstoneView::showMessage(TextView text) {
-    desktop_.showMessage(text);
+    if (isUiThread()) return desktop_.showMessage(text);
+    MessageBoxW(nullptr, win::wide(text).c_str(), L"Quillstone",
+                MB_OK | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
 void CQuillstoneView::setInputGainPosition(int position) {
@@ -189,11 +200,13 @@ bool CQuillstoneView::captureRunning() const {
 }
 
 void CQuillstoneView::refreshWindowTitle() {
-    tx::refreshWindowTitle(*this);
+    onUiThread([this] { tx::refreshWindowTitle(*this); });
 }
 
 void CQuillstoneView::setTxSpeedLabel(TextView text) {
-    win::Window(item(control::kTxSpeedLabel)).setText(text);
+    onUiThread([this, label = Text(text)] {
+        win::Window(item(control::kTxSpeedLabel)).setText(label);
+    });
 }
 
 void CQuillstoneView::setTxEditChecked(bool checked) {
@@ -237,13 +250,16 @@ void CQuillstoneView::setWindowTitle(TextView title) {
     frame_.setFrameTitle(title);
 }
 
+// The control tags act on the keying timer's thread: the engine takes a new
+// speed at once, the windows follow on the user-interface thread. The
+// engine's speed is the trackbar's position.
 int CQuillstoneView::TagTarget::txSpeedPosition() const {
-    return win::Trackbar(view_.item(control::kTxSpeedSlider)).position();
+    return view_.core_.keyer().txSpeedIndex();
 }
 
 void CQuillstoneView::TagTarget::setTxSpeedPosition(int position) {
-    view_.setTxSpeedPosition(position);
     view_.core_.keyer().updateTxSpeed(position);
+    view_.onUiThread([this, position] { view_.setTxSpeedPosition(position); });
 }
 
 // The QSO and SAVE commands belong to the logging links, not built yet.
@@ -251,7 +267,7 @@ void CQuillstoneView::TagTarget::runQsoReportingInline() {}
 void CQuillstoneView::TagTarget::runSaveReportingInline() {}
 
 void CQuillstoneView::TagTarget::clearHisCall() {
-    win::Window(view_.item(control::kHisCall)).setText(u"");
+    view_.onUiThread([this] { win::Window(view_.item(control::kHisCall)).setText(u""); });
 }
 
 void CQuillstoneView::TagTarget::armCallCapture() {
@@ -259,7 +275,9 @@ void CQuillstoneView::TagTarget::armCallCapture() {
 }
 
 void CQuillstoneView::TagTarget::setHisCallGroupCaption(TextView caption) {
-    win::Window(view_.item(control::kHisCallGroup)).setText(caption);
+    view_.onUiThread([this, text = Text(caption)] {
+        win::Window(view_.item(control::kHisCallGroup)).setText(text);
+    });
 }
 
 }  // namespace qs::ui

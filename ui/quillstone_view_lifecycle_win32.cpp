@@ -23,6 +23,7 @@ constexpr int kSpeedPositions = 31;  // 0 .. 31: 25 .. 180 per minute
 constexpr int kDefaultSpeedPosition = 15;
 constexpr char16_t kDefaultSpeedLabel[] = u"100/Min";
 constexpr int kDefaultInputVolume = 6;
+constexpr int kKeyerStartPeriodMs = 57;
 
 // The receive box reports these, for the contact fields' hand-over.
 constexpr DWORD kReceiveBoxEvents =
@@ -76,7 +77,7 @@ void CQuillstoneView::setUpReceiveBox() {
     emptyReceiveWindow();
     applyFormat(rx::TextFormat::Received);
     insertText(u"RX> ");
-    transmitEdit_->clearAndInsert(u"TX> ");
+    transmitMirror_->clearAndInsert(u"TX> ");
 }
 
 void CQuillstoneView::setUpLists() {
@@ -136,9 +137,13 @@ void CQuillstoneView::storeFramePlacement() {
     frame_.storePlacement();
 }
 
-// The keying timer (57 ms, 1 ms resolution, the engine's tick) is not built
-// yet: the engine gets no ticks, so there is nothing to start or stop.
-void CQuillstoneView::startKeyerTimer() {}
-void CQuillstoneView::stopKeyerTimer() {}
+// 57 ms until the engine sets its own periods, 1 ms resolution.
+void CQuillstoneView::startKeyerTimer() {
+    keyerTimer_.start([this] { core_.keyer().keyerTick(); }, kKeyerStartPeriodMs);
+}
+
+void CQuillstoneView::stopKeyerTimer() {
+    keyerTimer_.stop();
+}
 
 }  // namespace qs::ui

@@ -36,7 +36,9 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
     : frame_(frame),
       hisCallEdit_(std::make_unique<HisCallEdit>()),
       transmitEdit_(std::make_unique<TransmitEdit>()),
+      transmitMirror_(std::make_unique<TransmitBoxMirror>(*transmitEdit_)),
       tagTarget_(std::make_unique<TagTarget>(*this)),
+      uiThreadId_(GetCurrentThreadId()),
       core_(platform(), document),
       screenControls_(std::make_unique<ScreenControls>(frame)),
       optionDialog_(std::make_unique<COption>()),
@@ -67,7 +69,7 @@ ViewPlatform CQuillstoneView::platform() {
         serialDevice_,    // serial
         usbLibrary_,      // usb
         keyerTimer_,      // keyerTimer
-        *transmitEdit_,   // transmitBox
+        *transmitMirror_, // transmitBox
         hamLog_,          // hamLog
         *this,            // keyerView
         *tagTarget_,      // tagTarget
@@ -97,6 +99,7 @@ bool CQuillstoneView::create(HWND parent) {
         return false;
     }
     core_.setUiWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
+    uiCalls_.setWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
     screenControls_->attach(window_);
     optionDialog_->setOwner(parent);
@@ -125,6 +128,7 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case kUiEventsMessage:
             core_.drainUiEvents();
+            uiCalls_.runPending();
             return 0;
         case WM_SIZE:
             onSize(LOWORD(l), HIWORD(l));
@@ -164,6 +168,14 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         default:
             return DefWindowProcW(window_, message, w, l);
+    }
+}
+
+void CQuillstoneView::onUiThread(UiCallQueue::Call call) {
+    if (isUiThread()) {
+        call();
+    } else {
+        uiCalls_.post(std::move(call));
     }
 }
 

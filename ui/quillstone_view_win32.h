@@ -21,11 +21,16 @@
 #include "rx/capture_controls_win32.h"
 #include "rx/display_canvas_win32.h"
 #include "settings/settings_view.h"
+#include "tx/keyer_timer_win32.h"
+#include "tx/serial_device_win32.h"
+#include "tx/usb_keyer_library_win32.h"
 #include "tx/window_title.h"
 #include "ui/form_layout.h"
 #include "ui/form_scroll.h"
 #include "ui/pending_links.h"
 #include "ui/screen_links.h"
+#include "ui/transmit_box_mirror.h"
+#include "ui/ui_call_queue.h"
 #include "ui/view_core.h"
 
 namespace qs::ui {
@@ -101,6 +106,10 @@ private:
     class TagTarget;
 
     ViewPlatform platform();
+    // Runs `call` at once on the user-interface thread, else queues it there.
+    void onUiThread(UiCallQueue::Call call);
+    bool isUiThread() const { return GetCurrentThreadId() == uiThreadId_; }
+    // The transmit keys (F9, F12, Shift+Esc) and the release of any key.
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handleMessage(UINT message, WPARAM w, LPARAM l);
 
@@ -211,10 +220,15 @@ private:
     rx::DirectSoundCapture directSound_;
     std::unique_ptr<HisCallEdit> hisCallEdit_;
     std::unique_ptr<TransmitEdit> transmitEdit_;
+    std::unique_ptr<TransmitBoxMirror> transmitMirror_;
     std::unique_ptr<TagTarget> tagTarget_;
-    IdleKeyerTimer keyerTimer_;
-    UnavailableSerialDevice serialDevice_;
-    UnavailableUsbKeyerLibrary usbLibrary_;
+    // The keying engine's tick runs on its own thread; what it asks of the
+    // windows is queued here and run on the user-interface thread.
+    tx::ThreadKeyerTimer keyerTimer_;
+    UiCallQueue uiCalls_;
+    DWORD uiThreadId_ = 0;
+    tx::WindowsSerialDevice serialDevice_;
+    tx::WindowsUsbKeyerLibrary usbLibrary_;
     AbsentHamLog hamLog_;
     SystemClock clock_;
 

@@ -24,6 +24,8 @@ enum class UiEventKind {
     Tone,           // value: tone bin
     ReceivedText,   // text: decoded text
     ReceivedWordSpace,
+    SentEcho,        // value: the character being keyed
+    UnsendableEcho,  // value: a character without a pattern
 };
 
 struct UiEvent {

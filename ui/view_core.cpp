@@ -19,9 +19,9 @@ ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& docum
       macros_(platform.macroLabels),
       controlTags_(platform.tagTarget, receive_, tagSpeed_),
       keyingPort_(platform.serial, platform.usb, platform.portView, document),
+      sendEcho_(platform.receiveWindow, *this, *this),
       keyer_({platform.keyerTimer, platform.transmitBox, keyingPort_, platform.hamLog,
-              platform.receiveWindow, *this, *this, receive_, *this, controlTags_,
-              platform.keyerView, rx::patternFor}),
+              queuedOutput_, receive_, *this, controlTags_, platform.keyerView, rx::patternFor}),
       controls_({receive_, queuedOutput_, platform.receiveForm, document, *this, *this}),
       options_({*this, keyer_, qsoLog_, platform.loggingProgram, platform.form}),
       application_({document, receive_, platform.receiveForm, queuedOutput_, keyingPort_, keyer_,
@@ -30,7 +30,7 @@ ViewCore::ViewCore(const ViewPlatform& platform, settings::SettingsRecord& docum
 
 void ViewCore::drainUiEvents() {
     queue_.drain([this](const UiEvent& event) {
-        deliverUiEvent(event, receiveText_, platform_.indicators);
+        deliverUiEvent(event, receiveText_, platform_.indicators, sendEcho_);
     });
 }
 

@@ -34,6 +34,7 @@
 #include "tx/control_tags.h"
 #include "tx/keyer.h"
 #include "tx/keying_port.h"
+#include "tx/send_echo.h"
 #include "tx/tag_speed_memory.h"
 #include "ui/macro_set.h"
 #include "ui/queued_receive_output.h"
@@ -118,6 +119,14 @@ public:
     void onRxClearButton() { clearRx(); }
     void onTxClearButton();
 
+    // Keys of the transmit side, as the key pre-translation reports them.
+    // F12 keys the transmitter for tuning until any key is released.
+    void onTuneKeyDown();
+    void onKeyReleased();
+    bool tuneKeyed() const { return tuneKeyed_; }
+    // F9 toggles the "TX Edit (F9)" hold and its check box.
+    void onTxEditKey();
+
     // The window is being destroyed: copy at exit, log flush, placement,
     // receive off and the capture stop flag, keying timer, USBIF4CW,
     // capture, COM port, in that order.
@@ -163,6 +172,7 @@ public:
     settings::QsoLog& qsoLog() { return qsoLog_; }
     tx::Keyer& keyer() { return keyer_; }
     tx::KeyingPort& keyingPort() { return keyingPort_; }
+    const tx::KeyingPort& keyingPort() const { return keyingPort_; }
     tx::TagSpeedMemory& tagSpeedMemory() { return tagSpeed_; }
     settings::OptionEffects& optionEffects() { return options_; }
     settings::SettingsApplication& settingsApplication() { return application_; }
@@ -209,6 +219,8 @@ private:
     tx::TagSpeedMemory tagSpeed_;
     tx::ControlTagProcessor controlTags_;
     tx::KeyingPort keyingPort_;
+    // The keying engine's echo, carried out on the user-interface thread.
+    tx::SendEcho sendEcho_;
     tx::Keyer keyer_;
     rx::ReceiveControls controls_;
     settings::OptionEffects options_;
@@ -216,6 +228,7 @@ private:
 
     Text initDoneMark_;
     bool fieldFocusLatch_ = false;
+    bool tuneKeyed_ = false;
     double clientWidth_ = 0.0;
     double clientHeight_ = 0.0;
     double dpiScaleX_ = 0.0;  // pixels per logical inch / 96, once measured

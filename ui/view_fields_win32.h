@@ -19,7 +19,7 @@ private:
     win::Window edit_;
 };
 
-class CQuillstoneView::TransmitEdit : public tx::TransmitBox {
+class CQuillstoneView::TransmitEdit : public TransmitEditControl {
 public:
     void attach(HWND edit) { edit_ = win::Window(edit); }
     Text text() const override { return edit_.text(); }

@@ -47,6 +47,25 @@ void ViewCore::onTxClearButton() {
     returnFocusToTransmitEdit();
 }
 
+void ViewCore::onTuneKeyDown() {
+    keyingPort_.keyDown();
+    tuneKeyed_ = true;
+}
+
+void ViewCore::onKeyReleased() {
+    if (!tuneKeyed_) return;
+    keyingPort_.keyUp();
+    tuneKeyed_ = false;
+}
+
+void ViewCore::onTxEditKey() {
+    const bool held = !keyer_.txEditHold();
+    keyer_.setTxEditHold(held);
+    platform_.keyerView.setTxEditChecked(held);
+    returnFocusToTransmitEdit();
+}
+
+// The key is released once the timer can no longer move it.
 void ViewCore::onDestroy() {
     if (options_.copyRxAtExit()) platform_.host.copyReceivedTextAndOpenWordPad();
     if (qsoLog_.qsoLogOn()) qsoLog_.flushQsoLog();
@@ -54,6 +73,7 @@ void ViewCore::onDestroy() {
     platform_.host.storeFramePlacement();
     capture_.raiseStopFlag();
     platform_.host.stopKeyerTimer();
+    keyingPort_.releaseLines();
     if (keyingPort_.usbif4cwInUse()) keyingPort_.closeKeyingPort();
     capture_.stopCapture();
     if (keyingPort_.comOpen()) keyingPort_.closeKeyingPort();

@@ -37,6 +37,11 @@ QS_CMD_SAVE_AS=57604
 QS_CMD_SOUND_RIGHT=32771
 QS_CMD_SOUND_LEFT=32772
 QS_CMD_INPUT_VOLUME=32773
+QS_CMD_COM1=32777        # COM1 .. COM8: 32777 .. 32784
+QS_CMD_COM9=32795        # COM9 .. COM15: 32795 .. 32801
+QS_CMD_USBIF4CW=32785
+QS_CMD_KEY_RTS=32786
+QS_CMD_KEY_DTR=32787
 
 # Controls of the operating form.
 QS_RX_SPEED_SLIDER=1017
@@ -48,6 +53,9 @@ QS_NR2=1022
 QS_QRM=1023
 QS_RX_SPEED_LABEL=1025
 QS_TX_SPEED_LABEL=1026
+QS_PORT_LABEL=1027
+QS_TX_EDIT_HOLD=1024
+QS_TX_CLEAR=1004
 QS_TONE_AUTO=1028
 QS_HIS_RST=1032
 QS_MY_RST=1033
@@ -105,7 +113,7 @@ e2e_install_missing() {
 e2e_build() {
     local build
     build=$(basename "$QS_WINDOWS_BUILD")
-    "$QS_ROOT/scripts/build" "$build" qs_driver Quillstone \
+    "$QS_ROOT/scripts/build" "$build" qs_driver Quillstone usbif4cw_stdcall usbif4cw_cdecl \
         hamlog_standin logger32_standin qs_link_probe || return 1
     "$QS_ROOT/scripts/build" native qstn
 }
@@ -115,7 +123,8 @@ e2e_find_programs() {
     QS_PROGRAM=${QS_E2E_PROGRAM:-$(find "$QS_WINDOWS_BUILD" -name Quillstone.exe \
         -print -quit 2>/dev/null)}
     QS_QSTN=${QS_E2E_QSTN:-"$QS_ROOT/build/native/tools/qstn"}
-    export QS_DRIVER QS_PROGRAM QS_QSTN
+    QS_USBIF4CW_DIR="$QS_WINDOWS_BUILD/tests/e2e/usbif4cw"
+    export QS_DRIVER QS_PROGRAM QS_QSTN QS_USBIF4CW_DIR
 }
 
 # Starts Xvfb on the first free display of :70 to :79 unless there is a display.
@@ -277,6 +286,13 @@ qs_close() {
     qs_wait_exit 10 || e2e_fail "the program did not end after close: $(qs dialog-text 100)"
 }
 
+# Closes the program, answering No if it asks to save the document.
+qs_close_discarding() {
+    qs close || e2e_fail "cannot close the main window"
+    if qs dialog-text 1500 >/dev/null 2>&1; then qs dialog-press IDNO; fi
+    qs_wait_exit 10 || e2e_fail "the program did not end after close: $(qs dialog-text 100)"
+}
+
 # Fails unless every program closed during the scenario has ended.
 e2e_check_closed_processes() {
     local pid _
@@ -411,6 +427,58 @@ e2e_image_difference() {  # A_PNG B_PNG
     count=$(compare -metric AE "$1" "$2" null: 2>&1) || status=$?
     [ "$status" -le 1 ] || { echo "compare: $count" >&2; return 1; }
     awk '{ print int($1) }' <<<"$count"
+}
+
+# ------------------------------------------------------------ keying
+
+# Pixels of the sent-text blue (0, 0, 255) in a control of a screenshot.
+e2e_blue_pixels() {  # SCREEN_PNG CONTROL_ID
+    local crop="$E2E_OUT/blue-$2.png"
+    qs_crop_control "$1" "$2" "$crop" || return 1
+    convert "$crop" -format '%c' histogram:info:- |
+        awk '/#0000FF/ { n += $1 + 0 } END { print n + 0 }'
+}
+
+# Sends TEXT from an empty transmit box and receive window, waits for its
+# echo and the end of the keying, and checks the part of LOG the send added
+# with qstn keying-check KEYING-CHECK-ARGUMENTS: the line changes must be
+# those of the engine's ideal timeline for TEXT, in order (the Morse of the
+# text, PTT around it). The errors of elements, gaps and PTT against their
+# ideal durations are printed, not asserted (timing targets are the timing
+# benchmark's: on a machine shared with other work a time slice taken from
+# the program shows as a late line change); QS_E2E_KEYING_TOLERANCE_MS=N
+# makes any error beyond N ms fail. The figures stay in E2E_KEYING_FIGURES.
+e2e_send_and_check() {  # LOG TEXT KEYING-CHECK-ARGUMENTS...
+    local log=$1 text=$2 from part status=0 tolerance=()
+    shift 2
+    qs click 1004
+    qs click 1003
+    from=$(($(wc -l <"$log") + 1))
+    qs keys "$text" $QS_TRANSMIT_BOX
+    qs wait-text $QS_RECEIVE_WINDOW "TX> $text" 20000 ||
+        e2e_fail "no echo: [$(qs text $QS_RECEIVE_WINDOW)]"
+    e2e_wait_file_quiet "$log" 1 10 || e2e_fail "the keying did not end"
+    part="$log.$(date +%s%N)"
+    tail -n "+$from" "$log" >"$part"
+    [ -n "${QS_E2E_KEYING_TOLERANCE_MS:-}" ] && tolerance=(--tolerance-ms "$QS_E2E_KEYING_TOLERANCE_MS")
+    E2E_KEYING_FIGURES=$("$QS_QSTN" keying-check "${tolerance[@]}" "$@" "$part" "$text") ||
+        status=$?
+    echo "keying of [$text] $* (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
+    echo "$E2E_KEYING_FIGURES" | sed 's/^/    /'
+    [ "$status" -eq 0 ] || e2e_check_failed "[$text] was not keyed as expected (see the figures)"
+}
+
+# Waits until a file has not grown for QUIET_S seconds.
+e2e_wait_file_quiet() {  # PATH QUIET_S TIMEOUT_S
+    local size=-1 now quiet=0 _
+    for _ in $(seq $(($3 * 10))); do
+        now=$(stat -c %s "$1" 2>/dev/null || echo -1)
+        if [ "$now" -eq "$size" ]; then quiet=$((quiet + 1)); else quiet=0; fi
+        [ "$quiet" -ge $(($2 * 10)) ] && return 0
+        size=$now
+        sleep 0.1
+    done
+    return 1
 }
 
 # ------------------------------------------------------------ test data

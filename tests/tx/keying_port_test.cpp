@@ -163,6 +163,23 @@ TEST_F(KeyingPortTest, CloseReleasesWhatIsOpenOnce) {
     EXPECT_EQ(hardware.take(), "usb-close 2, free");
 }
 
+// At shutdown the key goes up and PTT off before the port is closed.
+TEST_F(KeyingPortTest, ReleasingTheLinesKeysUpAndSwitchesPttOff) {
+    port.selectComPort(3);
+    port.selectKeyLine(u"DTR");
+    hardware.take();
+    port.releaseLines();
+    EXPECT_EQ(hardware.take(), "-dtr, -rts");
+    port.selectUsbif4cw();
+    hardware.take();
+    port.releaseLines();
+    EXPECT_EQ(hardware.take(), "usb-write 2 0 255");
+    port.closeKeyingPort();
+    hardware.take();
+    port.releaseLines();
+    EXPECT_EQ(hardware.take(), "");
+}
+
 // The settings record's port and line: the first record opens them (a failed
 // open still counts); later ones keep the active port and line and write them
 // back; unknown or empty slots change nothing.

@@ -150,7 +150,11 @@ public:
         record("open " + toUtf8(name));
         return true;
     }
-    void escape(tx::SerialLineFunction) override {}
+    void escape(tx::SerialLineFunction function) override {
+        static const char* const kNames[] = {"+rts", "-rts", "+dtr", "-dtr"};
+        if (recordLines) record(kNames[static_cast<int>(function)]);
+    }
+    bool recordLines = false;
     void close() override { record("close port"); }
     bool load(TextView) override { return false; }
     bool findEntryPoints(const tx::UsbKeyerEntryPoints&) override { return false; }

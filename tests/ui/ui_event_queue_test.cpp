@@ -104,9 +104,10 @@ TEST(UiEventQueue, CrossThreadNoLossNoReordering) {
     EXPECT_EQ(next[1], kSecondSource + kPerThread);
 }
 
-// The receive path's outputs reach the text writer and the indicators on
-// the draining thread, in the order they were produced.
-TEST(QueuedReceiveOutput, DeliversTextAndIndicatorsInOrder) {
+// The receive path's outputs and the keying echo reach the text writer, the
+// indicators and the echo on the draining thread, in the order they were
+// produced.
+TEST(QueuedReceiveOutput, DeliversTextEchoAndIndicatorsInOrder) {
     struct Indicators : rx::ReceiveIndicators {
         std::string* log;
         void showRxSpeed(int cpm) override { *log += "speed " + std::to_string(cpm) + ";"; }
@@ -119,7 +120,16 @@ TEST(QueuedReceiveOutput, DeliversTextAndIndicatorsInOrder) {
         void appendReceived(TextView text) override { *log += "text " + toUtf8(text) + ";"; }
         void appendWordSpace() override { *log += "space;"; }
     };
+    struct Echo : tx::SentTextEcho {
+        std::string* log;
+        void echoSent(char16_t c) override { *log += "sent " + toUtf8(TextView(&c, 1)) + ";"; }
+        void echoUnsendable(char16_t c) override {
+            *log += "unsendable " + toUtf8(TextView(&c, 1)) + ";";
+        }
+    };
     std::string log;
+    Echo echo;
+    echo.log = &log;
     Indicators indicators;
     indicators.log = &log;
     Text text;
@@ -134,9 +144,14 @@ TEST(QueuedReceiveOutput, DeliversTextAndIndicatorsInOrder) {
     output.showThreshold(-60);
     output.showTone(30);
     output.appendReceived(u"DE");
+    output.echoSent(u'K');
+    output.echoUnsendable(u'#');
+    output.echoSent(u'\u30a2');
     EXPECT_EQ(log, "");
-    queue.drain([&](const UiEvent& event) { deliverUiEvent(event, text, indicators); });
-    EXPECT_EQ(log, "text CQ;speed 100;slider 15;space;threshold -60;tone 30;text DE;");
+    queue.drain([&](const UiEvent& event) { deliverUiEvent(event, text, indicators, echo); });
+    EXPECT_EQ(log,
+              "text CQ;speed 100;slider 15;space;threshold -60;tone 30;text DE;sent K;"
+              "unsendable #;sent \u30a2;");
 }
 
 }  // namespace

@@ -218,6 +218,47 @@ TEST_F(ViewCoreTest, ShutdownRunsInItsFixedOrder) {
     EXPECT_NE(logged.find("CQ DE JA1ABC"), std::string::npos) << logged;
 }
 
+// F12 keys until any key is released; F9 toggles the hold with its box.
+TEST_F(ViewCoreTest, TuneKeyAndTxEditKey) {
+    view.onInitialUpdate();
+    setSlot(37, u"COM3");
+    openDocument();
+    view.onInitialUpdate();
+    platform.recordLines = true;
+    platform.take();
+
+    view.onKeyReleased();
+    EXPECT_EQ(platform.take(), "");
+    view.onTuneKeyDown();
+    view.onTuneKeyDown();  // auto-repeat
+    EXPECT_TRUE(view.tuneKeyed());
+    view.onKeyReleased();
+    view.onKeyReleased();
+    EXPECT_FALSE(view.tuneKeyed());
+    EXPECT_EQ(platform.take(), "+rts|+rts|-rts");
+
+    view.onTxEditKey();
+    EXPECT_TRUE(view.keyer().txEditHold());
+    view.setFieldFocusLatch(true);
+    view.onTxEditKey();
+    EXPECT_FALSE(view.keyer().txEditHold());
+    EXPECT_EQ(platform.take(), "tx edit on|focus tx|tx edit off");
+}
+
+// Killed in the middle of an element, the timer leaves the key down: the
+// shutdown releases key and PTT before the port is closed.
+TEST_F(ViewCoreTest, ShutdownReleasesTheLinesAfterTheTimerStops) {
+    view.onInitialUpdate();
+    setSlot(37, u"COM3");
+    openDocument();
+    view.onInitialUpdate();
+    platform.recordLines = true;
+    view.keyingPort().keyDown();
+    platform.take();
+    view.onDestroy();
+    EXPECT_EQ(platform.take(), "placement|capture stop flag|timer stop|-rts|-dtr|close port");
+}
+
 TEST_F(ViewCoreTest, ShutdownWithNothingOpenOnlyStopsTheThreads) {
     view.onInitialUpdate();
     platform.take();

@@ -1,0 +1,118 @@
+#include "tx/keyer_timer_win32.h"
+
+#include <mmsystem.h>
+
+namespace qs::tx {
+
+namespace {
+
+constexpr UINT kTimerResolutionMs = 1;
+// Below this much the thread stops sleeping and yields until the due time:
+// a sleep may end up to about a millisecond late.
+constexpr long long kYieldWindowUs = 2000;
+constexpr DWORD kStopWaitStepMs = 100;
+
+BOOL CALLBACK pressOk(HWND window, LPARAM) {
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+ThreadKeyerTimer::~ThreadKeyerTimer() {
+    stop();
+}
+
+bool ThreadKeyerTimer::start(Tick tick, int periodMs) {
+    if (!thread_) {
+        tick_ = std::move(tick);
+        QueryPerformanceFrequency(&frequency_);
+        periodRaised_ = timeBeginPeriod(kTimerResolutionMs) == TIMERR_NOERROR;
+        wake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        if (!wake_) return false;
+        stopping_ = false;
+        thread_ = CreateThread(nullptr, 0, &ThreadKeyerTimer::threadMain, this, 0, &threadId_);
+        if (!thread_) return false;
+        SetThreadPriority(thread_, THREAD_PRIORITY_TIME_CRITICAL);
+    }
+    restart(periodMs);
+    return true;
+}
+
+void ThreadKeyerTimer::restart(int periodMs) {
+    schedule_.restart(nowUs(), periodMs);
+    if (wake_ && GetCurrentThreadId() != threadId_) SetEvent(wake_);
+}
+
+// The user-interface thread waits here: the tick never waits for it, so the
+// thread ends within one step, unless the tick shows a message box, which
+// is closed.
+void ThreadKeyerTimer::stop() {
+    schedule_.stop();
+    if (thread_) {
+        stopping_ = true;
+        SetEvent(wake_);
+        while (WaitForSingleObject(thread_, kStopWaitStepMs) == WAIT_TIMEOUT) {
+            dismissThreadWindows();
+        }
+        CloseHandle(thread_);
+        thread_ = nullptr;
+        threadId_ = 0;
+    }
+    if (wake_) {
+        CloseHandle(wake_);
+        wake_ = nullptr;
+    }
+    if (periodRaised_) {
+        timeEndPeriod(kTimerResolutionMs);
+        periodRaised_ = false;
+    }
+}
+
+DWORD WINAPI ThreadKeyerTimer::threadMain(void* self) {
+    static_cast<ThreadKeyerTimer*>(self)->run();
+    return 0;
+}
+
+void ThreadKeyerTimer::run() {
+    while (!stopping_) {
+        const long long dueUs = schedule_.nextDueUs();
+        if (dueUs == KeyerSchedule::kNotStarted) {
+            WaitForSingleObject(wake_, INFINITE);
+            continue;
+        }
+        if (!waitUntil(dueUs) || stopping_) continue;
+        if (schedule_.nextDueUs() != dueUs) continue;  // restarted meanwhile
+        schedule_.beginTick();
+        tick_();
+        schedule_.endTick(nowUs());
+    }
+}
+
+bool ThreadKeyerTimer::waitUntil(long long dueUs) {
+    for (;;) {
+        const long long leftUs = dueUs - nowUs();
+        if (leftUs <= 0) return true;
+        const DWORD sleepMs = static_cast<DWORD>((leftUs - kYieldWindowUs) / 1000);
+        if (leftUs > kYieldWindowUs && sleepMs > 0) {
+            if (WaitForSingleObject(wake_, sleepMs) == WAIT_OBJECT_0) return false;
+        } else {
+            SwitchToThread();
+        }
+    }
+}
+
+long long ThreadKeyerTimer::nowUs() const {
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    if (frequency_.QuadPart <= 0) return 0;
+    const long long ticks = counter.QuadPart;
+    const long long perSecond = frequency_.QuadPart;
+    return ticks / perSecond * 1'000'000 + ticks % perSecond * 1'000'000 / perSecond;
+}
+
+void ThreadKeyerTimer::dismissThreadWindows() {
+    EnumThreadWindows(threadId_, &pressOk, 0);
+}
+
+}  // namespace qs::tx

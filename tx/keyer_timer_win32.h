@@ -1,0 +1,55 @@
+#pragma once
+// The keying timer on Windows: one dedicated thread of its own, at
+// time-critical priority, that runs the engine's tick when it is due.
+// Restarting from inside the tick is a change of the schedule, never a
+// kill of the running timer, so it cannot deadlock, and the ticks of one
+// thread cannot overlap. The thread sleeps on an event with 1 ms timer
+// resolution until shortly before a tick is due and yields the processor
+// for the rest, so that ticks land within a fraction of a millisecond.
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+
+#include "tx/keyer_links.h"
+#include "tx/keyer_schedule.h"
+
+namespace qs::tx {
+
+class ThreadKeyerTimer : public KeyerTimer {
+public:
+    using Tick = std::function<void()>;
+
+    ThreadKeyerTimer() = default;
+    ~ThreadKeyerTimer() override;
+    ThreadKeyerTimer(const ThreadKeyerTimer&) = delete;
+    ThreadKeyerTimer& operator=(const ThreadKeyerTimer&) = delete;
+
+    // Starts the thread (once) and the timer with this period.
+    bool start(Tick tick, int periodMs);
+    // Any thread, the tick's included.
+    void restart(int periodMs) override;
+    // Kills the timer and ends the thread; a tick that is running is
+    // finished first. A message box the tick shows is dismissed.
+    void stop();
+
+private:
+    static DWORD WINAPI threadMain(void* self);
+    void run();
+    // Waits until `dueUs`; false when woken for a change or the stop.
+    bool waitUntil(long long dueUs);
+    long long nowUs() const;
+    void dismissThreadWindows();
+
+    Tick tick_;
+    KeyerSchedule schedule_;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+    HANDLE wake_ = nullptr;
+    std::atomic<bool> stopping_{false};
+    LARGE_INTEGER frequency_{};
+    bool periodRaised_ = false;
+};
+
+}  // namespace qs::tx
