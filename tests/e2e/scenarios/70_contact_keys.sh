@@ -22,6 +22,8 @@ qs move 0 0 1200 560  # the whole form with the macro labels in view
 qs_open "$settings"
 qs_expect_no_dialog "opening $settings"
 
+# As an operator does after the file dialog: a click into HisCall first.
+qs click $his_call
 qs keys "JA1ABC" $his_call
 qs keys "Taro" $his_name
 qs keys "Tokyo" $his_qth
