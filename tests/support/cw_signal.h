@@ -3,7 +3,7 @@
 // dash length of the sender's keying, timing jitter, a speed change part way,
 // rise and fall times, fading, a drifting tone, white noise given as the
 // signal-to-noise ratio in 2500 Hz, clicks and a second station nearby. The
-// same spec and seed give the same samples with every standard library.
+// same signal settings and seed give the same samples with every standard library.
 
 #include <cstdint>
 #include <string_view>
@@ -41,7 +41,7 @@ inline constexpr int kCwSignalRateHz = 11025;
 std::vector<double> cwAudio(std::string_view text, const CwSignal& signal);
 
 // White noise alone, at the level that gives `snrDb` for a tone of
-// `amplitude` (the noise of a recording of that spec without its signal).
+// `amplitude` (the noise of a recording with those settings but no signal).
 std::vector<double> noiseAlone(double lengthS, double amplitude, double snrDb, std::uint32_t seed);
 
 // Standard deviation of white noise at 11025 per second giving snrDb in 2500 Hz
