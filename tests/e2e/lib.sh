@@ -233,13 +233,16 @@ e2e_background() {
 
 # ------------------------------------------------------------ the program
 
-# Runs one driver command; QS_E2E_TRACE=1 logs each with its duration.
+# Runs one driver command; QS_E2E_TRACE=1 logs each with its duration. A
+# failed command is named with the scenario line that ran it.
 qs() {
-    [ -z "${QS_E2E_TRACE:-}" ] && { timeout 60 wine "$QS_DRIVER" "$@"; return; }
     local started_ns status=0
     started_ns=$(date +%s%N)
     timeout 60 wine "$QS_DRIVER" "$@" || status=$?
-    echo "[$(( ($(date +%s%N) - started_ns) / 1000000 )) ms] qs $* -> $status" >&2
+    local took_ms=$((($(date +%s%N) - started_ns) / 1000000))
+    [ -n "${QS_E2E_TRACE:-}" ] && echo "[$took_ms ms] qs $* -> $status" >&2
+    [ "$status" -eq 0 ] ||
+        echo "FAIL: line ${BASH_LINENO[0]}: qs $* exited $status after $took_ms ms" >&2
     return "$status"
 }
 

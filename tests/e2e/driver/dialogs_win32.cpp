@@ -139,7 +139,14 @@ bool answerFileDialog(HWND dialog, const std::wstring& path) {
     }
     HWND ok = GetDlgItem(dialog, IDOK);
     if (!ok) return fail(L"no OK button in the file dialog");
-    return postButtonCommand(dialog, ok);
+    if (!postButtonCommand(dialog, ok)) return false;
+    // A hidden file dialog may still cover the form for a moment; a prompt
+    // of its own (replace the file?) disables it instead.
+    if (waitUntil(kDialogCloseTimeoutMs,
+                  [dialog] { return !IsWindow(dialog) || !IsWindowEnabled(dialog); })) {
+        return true;
+    }
+    return fail(L"the file dialog stayed after its answer");
 }
 
 }  // namespace qs::e2e

@@ -172,9 +172,14 @@ bool dialogSelect(Context& context, const Args& args) {
     return input.waitUntilHandled();
 }
 
+// Answers the file dialog, then waits until the program has read or written
+// the file and takes input again, so that the next action reaches the form.
 bool fileDialog(Context& context, const Args& args) {
     HWND dialog = nullptr;
-    return dialogArg(context, args, 1, dialog) && answerFileDialog(dialog, args[0]);
+    if (!dialogArg(context, args, 1, dialog) || !answerFileDialog(dialog, args[0])) return false;
+    if (!context.main) return true;
+    InputSession input(context.main);
+    return input.waitUntilHandled();
 }
 
 bool closeMain(Context& context, const Args&) {
