@@ -191,10 +191,10 @@ void KeyCommands::focusTransmitBoxUnlessLatched() {
     if (!links_.latch.fieldFocusLatch()) links_.form.focusControl(control::kTransmitBox);
 }
 
-// A HamLog that cannot be reached keeps the contact on the screen.
+// A HamLog that cannot be reached keeps the contact on the screen; the link
+// tells the operator.
 void KeyCommands::clearCommand() {
     if (!links_.link.clearContact()) {
-        links_.form.showFormMessage(kHamLogUnreachable);
         links_.receive.rxEnabled = true;
         return;
     }

@@ -43,7 +43,6 @@ inline constexpr int kTxSpeedTop = 31;
 inline constexpr char16_t kHisQthCaption[] = u"HisQTH (F3)";
 inline constexpr char16_t kHisQthCtrlCaption[] = u"HisQTH (F3/4)";
 inline constexpr char16_t kHisCallCaption[] = u"HisCall (F1)";
-inline constexpr char16_t kHamLogUnreachable[] = u"Can't send data to HamLog";
 
 // F4: the call sign picked out of the receive window.
 class CallSignPickUp {

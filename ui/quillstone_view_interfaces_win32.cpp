@@ -7,6 +7,7 @@
 #include "tx/keying_port.h"
 #include "ui/control_ids.h"
 #include "ui/controls_win32.h"
+#include "ui/logging_links_win32.h"
 #include "ui/operating_screen.h"
 #include "ui/quillstone_view_win32.h"
 #include "ui/screen_controls_win32.h"
@@ -16,10 +17,6 @@ namespace qs::ui {
 
 namespace {
 
-constexpr UINT_PTR kLogger32Timer = 1;
-constexpr UINT kLogger32SearchMs = 8000;
-constexpr wchar_t kHamLogClass[] = L"TThwin";
-constexpr wchar_t kLogger32Title[] = L"Logger32";
 constexpr int kOptionCommand = 32776;  // Initial Setting, "Option(&P)"
 
 // Received, sent and notice formats, in that order in formats_.
@@ -153,17 +150,16 @@ void CQuillstoneView::repaintLabel(int macro) {
     win::Window(item(control::macroLabel(macro))).invalidate();
 }
 
-// The Logger32 link is not built yet: it is never connected.
 bool CQuillstoneView::logger32Connected() const {
-    return false;
+    return loggingLinks_ && loggingLinks_->logger32().connected();
 }
 
 void CQuillstoneView::startLogger32Search() {
-    SetTimer(window_, kLogger32Timer, kLogger32SearchMs, nullptr);
+    if (loggingLinks_) loggingLinks_->logger32().startSearch();
 }
 
 void CQuillstoneView::stopLogger32Search() {
-    KillTimer(window_, kLogger32Timer);
+    if (loggingLinks_) loggingLinks_->logger32().stopSearch();
 }
 
 void CQuillstoneView::setTxSpeedPosition(int position) {
@@ -234,16 +230,15 @@ Text CQuillstoneView::documentTag() const {
 }
 
 bool CQuillstoneView::hamLogWindowFound() {
-    return FindWindowW(kHamLogClass, nullptr) != nullptr;
+    return loggingLinks_ && loggingLinks_->hamLogFound();
 }
 
 bool CQuillstoneView::findLogger32Window() {
-    logger32Window_ = FindWindowW(nullptr, kLogger32Title);
-    return logger32Window_ != nullptr;
+    return loggingLinks_ && loggingLinks_->logger32().findWindow();
 }
 
 void CQuillstoneView::restartLogger32Poll() {
-    startLogger32Search();
+    if (loggingLinks_) loggingLinks_->logger32().restartSearch();
 }
 
 void CQuillstoneView::setWindowTitle(TextView title) {
@@ -262,9 +257,15 @@ void CQuillstoneView::TagTarget::setTxSpeedPosition(int position) {
     view_.onUiThread([this, position] { view_.setTxSpeedPosition(position); });
 }
 
-// The QSO and SAVE commands belong to the logging links, not built yet.
-void CQuillstoneView::TagTarget::runQsoReportingInline() {}
-void CQuillstoneView::TagTarget::runSaveReportingInline() {}
+// The tags run on the keying timer's thread: the commands are posted to the
+// user-interface thread, never waited for.
+void CQuillstoneView::TagTarget::runQsoReportingInline() {
+    PostMessageW(view_.window_, kLoggingTagMessage, 0, 0);
+}
+
+void CQuillstoneView::TagTarget::runSaveReportingInline() {
+    PostMessageW(view_.window_, kLoggingTagMessage, 1, 0);
+}
 
 void CQuillstoneView::TagTarget::clearHisCall() {
     view_.onUiThread([this] { win::Window(view_.item(control::kHisCall)).setText(u""); });

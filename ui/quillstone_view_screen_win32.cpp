@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "ui/control_ids.h"
+#include "ui/logging_links_win32.h"
 #include "ui/macro_editor_dialog_win32.h"
 #include "ui/operating_screen.h"
 #include "ui/option_dialog_win32.h"
@@ -20,7 +21,7 @@ ScreenPlatform CQuillstoneView::screenPlatform() {
         *screenControls_,  // mouse
         *macroEditor_,     // macroEditor
         *optionDialog_,    // optionsDialog
-        *loggingLink_,     // link
+        loggingLinks_->link(),  // link
         *this,             // loggingProgram
         *this,             // txSpeed
         *this,             // keyerView
@@ -63,6 +64,14 @@ bool CQuillstoneView::onScreenCommand(int id, int code) {
     }
     returnFocusToTransmitBox();
     return true;
+}
+
+void CQuillstoneView::onLoggingTag(WPARAM tag) {
+    if (tag == 0) {
+        screen_->keys().qsoCommand(true);
+    } else {
+        loggingLinks_->link().saveQsoReportingInline();
+    }
 }
 
 // Mouse positions are passed on in form pixels, as the click areas are.

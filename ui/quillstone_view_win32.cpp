@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "ui/control_ids.h"
+#include "ui/logging_links_win32.h"
 #include "ui/macro_editor_dialog_win32.h"
 #include "ui/operating_screen.h"
 #include "ui/option_dialog_win32.h"
@@ -43,7 +44,8 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
       screenControls_(std::make_unique<ScreenControls>(frame)),
       optionDialog_(std::make_unique<COption>()),
       macroEditor_(std::make_unique<CMacro>()),
-      loggingLink_(std::make_unique<UnconnectedLoggingLink>()),
+      loggingLinks_(std::make_unique<ViewLoggingLinks>(
+          ViewLoggingParts{*screenControls_, core_, *this, *this, clock_})),
       screen_(std::make_unique<OperatingScreen>(screenPlatform(), core_)) {}
 
 // The view itself implements most of the core's platform interfaces; the
@@ -102,6 +104,7 @@ bool CQuillstoneView::create(HWND parent) {
     uiCalls_.setWake([window = window_] { PostMessageW(window, kUiEventsMessage, 0, 0); });
     createControls();
     screenControls_->attach(window_);
+    loggingLinks_->attach(window_, parent);
     optionDialog_->setOwner(parent);
     macroEditor_->setOwner(parent);
     return true;
@@ -125,6 +128,7 @@ LRESULT CALLBACK CQuillstoneView::windowProc(HWND window, UINT message, WPARAM w
 }
 
 LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
+    if (const auto handled = loggingLinks_->handleMessage(message, w, l)) return *handled;
     switch (message) {
         case kUiEventsMessage:
             core_.drainUiEvents();
@@ -161,8 +165,9 @@ LRESULT CQuillstoneView::handleMessage(UINT message, WPARAM w, LPARAM l) {
         case WM_MOUSELEAVE:
             onScreenMouse(message, GET_X_LPARAM(l), GET_Y_LPARAM(l));
             return 0;
-        case WM_TIMER:
-            return 0;  // the Logger32 search timer; the link answers it
+        case kLoggingTagMessage:
+            onLoggingTag(w);
+            return 0;
         case WM_DESTROY:
             onDestroy();
             return 0;

@@ -37,6 +37,7 @@ namespace qs::ui {
 
 class ScreenControls;
 class OperatingScreen;
+class ViewLoggingLinks;
 class COption;
 class CMacro;
 struct ScreenPlatform;
@@ -71,6 +72,8 @@ class CQuillstoneView : private ViewHost,
 public:
     // Posted when the worker threads have queued something to show.
     static constexpr UINT kUiEventsMessage = WM_APP + 1;
+    // Posted by the keying engine's <VK_F6> (wParam 0) and <VK_F7> (1) tags.
+    static constexpr UINT kLoggingTagMessage = WM_APP + 20;
 
     CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& document);
     ~CQuillstoneView() override;
@@ -117,6 +120,7 @@ private:
     ScreenPlatform screenPlatform();
     bool onScreenCommand(int id, int code);
     void onScreenMouse(UINT message, int x, int y);
+    void onLoggingTag(WPARAM tag);
 
     // quillstone_view_win32.cpp
     void onSize(int clientWidth, int clientHeight);
@@ -208,7 +212,6 @@ private:
     HWND focusBeforeDeactivation_ = nullptr;
 
     bool logSoftIsHamLog_ = false;
-    HWND logger32Window_ = nullptr;
 
     // The receive audio: the capture thread draws the displays and feeds
     // the core's receive chain; the core's capture session runs the rest.
@@ -238,7 +241,7 @@ private:
     std::unique_ptr<ScreenControls> screenControls_;
     std::unique_ptr<COption> optionDialog_;
     std::unique_ptr<CMacro> macroEditor_;
-    std::unique_ptr<LoggingLink> loggingLink_;
+    std::unique_ptr<ViewLoggingLinks> loggingLinks_;
     std::unique_ptr<OperatingScreen> screen_;
 };
 

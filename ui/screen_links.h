@@ -96,16 +96,4 @@ public:
     virtual void queryHamLog(HamLogQuery query) = 0;
 };
 
-// The link while no logging program can be reached: it reports itself not
-// connected, clears nothing but the form, transfers and queries nothing.
-class UnconnectedLoggingLink : public LoggingLink {
-public:
-    bool connected() const override { return false; }
-    bool clearContact() override { return true; }
-    void forgetTransfer() override {}
-    void transferQso(bool) override {}
-    void saveQso() override {}
-    void queryHamLog(HamLogQuery) override {}
-};
-
 }  // namespace qs::ui

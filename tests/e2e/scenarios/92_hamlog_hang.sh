@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A HamLog that never answers: F6 waits at most the send time-out, reports
+# "HamLog not found" and the terminal stays responsive, its contact fields
+# as they were.
+set -euo pipefail
+. "$(dirname "$0")/../lib.sh"
+e2e_scenario_begin hamlog_hang
+
+his_call=1029
+his_name=1030
+standins=$(dirname "$QS_DRIVER")/../standins
+
+settings="$E2E_OUT/hamlog.qstn"
+e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218HNCN" 45=JH1XYZ 52=15
+log=$E2E_OUT/hamlog.log
+wine "$standins/hamlog_standin.exe" --log "$(qs_winpath "$log")" --hang-on 101 \
+    >>"$E2E_OUT/standins.log" 2>&1 &
+E2E_BACKGROUND_PIDS+=("$!")
+qs wait-window TThwin 20000 || e2e_fail "the HamLog stand-in did not start"
+
+qs_start
+qs_open "$settings"
+qs_expect_no_dialog "opening $settings"
+qs click $his_call  # the main window active again after the file dialog
+qs keys "JA1ABC" $his_call
+started=$(date +%s)
+qs keys "{F6}" $QS_TRANSMIT_BOX
+qs wait-text $QS_RECEIVE_WINDOW "HamLog not found" 15000 ||
+    e2e_fail "no notice: $(qs text $QS_RECEIVE_WINDOW)"
+[ $(($(date +%s) - started)) -le 15 ] || e2e_check_failed "F6 took over 15 s"
+qs keys "OP" $his_name
+assert_eq "OP" "$(qs text $his_name)" "typing after the hung request"
+assert_eq "JA1ABC" "$(qs text $his_call)" "HisCall kept"
+qs_close
