@@ -17,7 +17,7 @@ class LinkReports {
     virtual void showExclamation(TextView text) = 0;
     // A notice on a line of its own at the end of the receive window.
     virtual void writeNotice(TextView text) = 0;
-    // Text inserted at the receive window's caret, format unchanged.
+    // A line of its own at the end of the receive window, format unchanged.
     virtual void writeLine(TextView text) = 0;
 };
 

@@ -11,4 +11,14 @@ void ReceiveWindowReports::writeNotice(TextView text) {
     window_.insertText(text);
 }
 
+// A line inserted at the caret would land inside a word being received or
+// sent ("TX> PARLogger32 not found" then "IS"); it goes to the end instead,
+// after a line break unless a notice or another such line ended there.
+void ReceiveWindowReports::writeLine(TextView text) {
+    window_.moveCaretToEnd();
+    if (writer_.writerState() != rx::WriterState::Notice) window_.insertText(u"\r\n");
+    writer_.setWriterState(rx::WriterState::Notice);
+    window_.insertText(text);
+}
+
 }  // namespace qs::logging

@@ -29,7 +29,9 @@ class ReceiveWindowReports : public LinkReports {
     // writer learns that the notice format is active, so received text
     // starts its own line with its prompt.
     void writeNotice(TextView text) override;
-    void writeLine(TextView text) override { window_.insertText(text); }
+    // Logger32's progress: on a line of its own at the end, in the format
+    // in use; received or sent text that follows starts a new line.
+    void writeLine(TextView text) override;
 
   private:
     rx::ReceiveWindow& window_;

@@ -218,8 +218,11 @@ e2e_scenario_end() {
     local pid
     trap - ERR
     [ "$status" -eq 0 ] && e2e_check_closed_processes
-    for pid in "${E2E_BACKGROUND_PIDS[@]}" ${QS_PID:-}; do kill "$pid" 2>/dev/null || true; done
+    # The Wine session ends first: a helper's end may hang up a terminal
+    # the server holds open (a serial port's pty), and a hung-up server
+    # dumps all its objects into the log.
     wineserver -k 2>/dev/null || true
+    for pid in "${E2E_BACKGROUND_PIDS[@]}" ${QS_PID:-}; do kill "$pid" 2>/dev/null || true; done
     if [ -n "${E2E_OWNS_SETUP:-}" ]; then e2e_teardown; fi
     [ "$status" -eq 0 ] && [ "$E2E_FAILED_CHECKS" -gt 0 ] && status=1
     exit "$status"

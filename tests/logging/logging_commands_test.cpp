@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "logging/receive_window_reports.h"
 #include "tests/logging/link_fakes.h"
 #include "tests/support/fake_clock.h"
-#include "tests/support/fake_receive_window.h"
 
 namespace qs::logging {
 namespace {
@@ -101,34 +99,6 @@ TEST_F(CommandsBench, Logger32ChosenGetsTheRecords) {
               "record 17408 <CALL:6>JA1ABC<NAME:2>OP0|record 17408 <APP_LOGQSO:0>0"
               "|record 17408 <CALL:0><RST_RCVD:0><RST_SENT:0><NAME:0><QTH:0>0|save off");
     EXPECT_EQ(fields.call + fields.name, u"");
-}
-
-struct Alerts : OperatorAlerts {
-    explicit Alerts(qs::test::FakeReceiveWindow& window) : window(window) {}
-    qs::test::FakeReceiveWindow& window;
-    void showMessage(TextView text) override { window.record("box " + toUtf8(text)); }
-    void showExclamation(TextView text) override { window.record("box! " + toUtf8(text)); }
-    void beep() override { window.record("beep"); }
-};
-
-struct Writer : tx::EchoWriterState {
-    rx::WriterState state = rx::WriterState::Received;
-    rx::WriterState writerState() const override { return state; }
-    void setWriterState(rx::WriterState to) override { state = to; }
-};
-
-TEST(ReceiveWindowReports, NoticeOnItsOwnLineAndPlainLines) {
-    qs::test::FakeReceiveWindow window;
-    Alerts alerts(window);
-    Writer writer;
-    ReceiveWindowReports reports(window, writer, alerts);
-    reports.writeNotice(u"HamLog not found\r\n");
-    EXPECT_EQ(window.log(), "caret|insert:\r\n|format:Notice|beep|insert:HamLog not found\r\n");
-    EXPECT_EQ(writer.state, rx::WriterState::Notice);
-    window.clearLog();
-    reports.writeLine(u"Logger32 found\r\n");
-    reports.showExclamation(u"x");
-    EXPECT_EQ(window.log(), "insert:Logger32 found\r\n|box! x");
 }
 
 }  // namespace

@@ -27,8 +27,10 @@ pty_device=$(head -n1 "$pty_info")
 ln -sfn "$pty_device" "$WINEPREFIX/dosdevices/com12"
 rm -f "$WINEPREFIX/dosdevices/com13"
 
+# HamLog as the logging program: Logger32's search would write a line into
+# the receive window every 8 s, between the echoes this scenario reads.
 settings="$E2E_OUT/serial.qstn"
-e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 49=NMYNN1123CN5001218NNNN 51=LeftTone
+e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 49=NMYNN1123CN5001218HNNN 51=LeftTone
 
 log="$E2E_OUT/modem-lines.log"
 : >"$log"
