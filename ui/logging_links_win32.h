@@ -11,6 +11,7 @@
 #include "logging/ansi_code_page_win32.h"
 #include "logging/hamlog_link.h"
 #include "logging/hamlog_messenger_win32.h"
+#include "logging/hamlog_ptt.h"
 #include "logging/logger32_link.h"
 #include "logging/logger32_messenger_win32.h"
 #include "logging/receive_window_reports.h"
@@ -35,12 +36,15 @@ class ViewLoggingLinks : private logging::OperatorAlerts {
     void attach(HWND view, HWND owner);
 
     LoggingProgramLink& link() { return link_; }
+    // HamLog as the keying engine's PTT switch.
+    tx::HamLogPttLink& hamLogPtt() { return ptt_; }
     logging::HamLogLink& hamLog() { return hamLog_; }
     logging::Logger32Link& logger32() { return logger32_; }
     bool hamLogFound() { return hamLogMessenger_.findHamLog() != 0; }
 
-    // WM_COPYDATA, WM_TIMER and the Logger32 handshake; nothing for other
-    // messages and for those that go to the default window procedure.
+    // WM_COPYDATA, WM_TIMER, the Logger32 handshake and the keying engine's
+    // request for a HamLog link test; nothing for other messages and for
+    // those that go to the default window procedure.
     std::optional<LRESULT> handleMessage(UINT message, WPARAM w, LPARAM l);
 
   private:
@@ -48,6 +52,10 @@ class ViewLoggingLinks : private logging::OperatorAlerts {
     void showExclamation(TextView text) override;
     void beep() override;
 
+    // Posted to the view when the keying timer's thread needs a link test.
+    static constexpr UINT kLinkTestMessage = WM_APP + 21;
+
+    HWND view_ = nullptr;
     HWND owner_ = nullptr;
     logging::Win32HamLogMessenger hamLogMessenger_;
     logging::Win32Logger32Messenger logger32Messenger_;
@@ -59,6 +67,7 @@ class ViewLoggingLinks : private logging::OperatorAlerts {
     logging::HamLogLink hamLog_;
     logging::Logger32Link logger32_;
     LoggingProgramLink link_;
+    logging::HamLogPtt ptt_;
 };
 
 }  // namespace qs::ui

@@ -46,7 +46,9 @@ CQuillstoneView::CQuillstoneView(ViewFrame& frame, settings::SettingsRecord& doc
       macroEditor_(std::make_unique<CMacro>()),
       loggingLinks_(std::make_unique<ViewLoggingLinks>(
           ViewLoggingParts{*screenControls_, core_, *this, *this, clock_})),
-      screen_(std::make_unique<OperatingScreen>(screenPlatform(), core_)) {}
+      screen_(std::make_unique<OperatingScreen>(screenPlatform(), core_)) {
+    hamLog_.attach(loggingLinks_->hamLogPtt());
+}
 
 // The view itself implements most of the core's platform interfaces; the
 // rest are members. Everything referred to here exists before core_.

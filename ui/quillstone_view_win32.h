@@ -25,9 +25,9 @@
 #include "tx/serial_device_win32.h"
 #include "tx/usb_keyer_library_win32.h"
 #include "tx/window_title.h"
+#include "ui/deferred_hamlog_ptt.h"
 #include "ui/form_layout.h"
 #include "ui/form_scroll.h"
-#include "ui/pending_links.h"
 #include "ui/screen_links.h"
 #include "ui/transmit_box_mirror.h"
 #include "ui/ui_call_queue.h"
@@ -232,7 +232,7 @@ private:
     DWORD uiThreadId_ = 0;
     tx::WindowsSerialDevice serialDevice_;
     tx::WindowsUsbKeyerLibrary usbLibrary_;
-    AbsentHamLog hamLog_;
+    DeferredHamLogPtt hamLog_;
     SystemClock clock_;
 
     ViewCore core_;
