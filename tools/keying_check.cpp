@@ -80,6 +80,8 @@ char16_t leadOptionChar(int pttLeadMs) {
     }
 }
 
+constexpr size_t kFirstWeightPosition = 5;
+
 bool isPttInterval(LineChange from, LineChange to) {
     return (from == LineChange::PttOn && to == LineChange::KeyDown) ||
            (from == LineChange::KeyUp && to == LineChange::PttOff);
@@ -104,9 +106,11 @@ std::vector<TimedChange> readKeyingLog(std::istream& log, KeyingLogFormat format
     return changes.take();
 }
 
-std::vector<TimedChange> idealKeying(TextView text, int speedIndex, int pttLeadMs) {
+std::vector<TimedChange> idealKeying(TextView text, int speedIndex, int pttLeadMs,
+                                     TextView weightDigits) {
     tx::KeyerTimeline timeline(rx::patternFor);
     Text options = u"NMNNN1123NN5001218NNNN";
+    options.replace(kFirstWeightPosition, weightDigits.size(), weightDigits);
     options[9] = leadOptionChar(pttLeadMs);
     timeline.keyer().applyKeyingOptions(options);
     timeline.keyer().updateTxSpeed(speedIndex);

@@ -14,6 +14,8 @@
 
 namespace qs::tools {
 
+inline constexpr TextView kBuiltInWeightDigits = u"1123";
+
 enum class LineChange { KeyDown, KeyUp, PttOn, PttOff };
 
 struct TimedChange {
@@ -31,7 +33,10 @@ std::vector<TimedChange> readKeyingLog(std::istream& log, KeyingLogFormat format
 
 // The changes the engine makes for `text` at this speed (trackbar index)
 // and PTT lead (0, 25, 50, 100, 200 ms), from its idle state.
-std::vector<TimedChange> idealKeying(TextView text, int speedIndex, int pttLeadMs);
+// `weightDigits`: the option string's four weight digits (dot, dash,
+// character space, word space), "1123" being the built-in weights.
+std::vector<TimedChange> idealKeying(TextView text, int speedIndex, int pttLeadMs,
+                                     TextView weightDigits = kBuiltInWeightDigits);
 
 struct ErrorFigures {
     int count = 0;

@@ -1,5 +1,6 @@
 #include "tools/keying_check_command.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iomanip>
@@ -20,6 +21,7 @@ struct CheckOptions {
     std::string keyLine = "RTS";
     int speedIndex = 15;
     int pttLeadMs = 0;
+    std::string weights = "1123";
     double toleranceMs = -1.0;  // none: figures only
     std::string logPath;
     std::string text;
@@ -58,6 +60,12 @@ std::string parseOption(const std::vector<std::string>& args, size_t& i, CheckOp
             return badOptionValue(name, "0, 25, 50, 100 or 200", value);
         }
         options.pttLeadMs = lead;
+    } else if (name == "--weights") {
+        const bool digits = value.size() == 4 && std::all_of(value.begin(), value.end(), [](char c) {
+                                return c >= '0' && c <= '9';
+                            });
+        if (!digits) return badOptionValue(name, "four digits, as 1123", value);
+        options.weights = value;
     } else if (name == "--tolerance-ms") {
         int tolerance = 0;
         if (!parseIntInRange(value, 0, 1000, tolerance)) {
@@ -108,6 +116,8 @@ std::string_view keyingCheckHelp() {
            "  --key-line RTS|DTR             the keying line of a modem-line log (RTS)\n"
            "  --cpm N                        speed, 25..180 in steps of 5 (100)\n"
            "  --lead-ms N                    PTT lead: 0, 25, 50, 100 or 200 (0)\n"
+           "  --weights DDDD                 the option string's weight digits for dot,\n"
+           "                                 dash, character and word space (1123)\n"
            "  --tolerance-ms N               fail when any error exceeds N ms\n"
            "  Exit status 0 when the same changes came in the same order (and within\n"
            "  the tolerance), 1 otherwise, 2 for bad arguments.\n";
@@ -126,7 +136,8 @@ int keyingCheckCommand(const std::vector<std::string>& args, std::ostream& out,
         return 2;
     }
     const auto measured = readKeyingLog(log, options.format, options.keyLine);
-    const auto ideal = idealKeying(fromUtf8(options.text), options.speedIndex, options.pttLeadMs);
+    const auto ideal = idealKeying(fromUtf8(options.text), options.speedIndex, options.pttLeadMs,
+                                   fromUtf8(options.weights));
     const KeyingComparison result = compareKeying(measured, ideal);
     out << std::fixed << std::setprecision(2);
     out << "changes: measured " << result.measuredChanges << ", ideal " << result.idealChanges

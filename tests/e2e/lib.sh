@@ -447,27 +447,41 @@ e2e_blue_pixels() {  # SCREEN_PNG CONTROL_ID
 
 # Sends TEXT from an empty transmit box and receive window, waits for its
 # echo and the end of the keying, and checks the part of LOG the send added
-# with qstn keying-check KEYING-CHECK-ARGUMENTS: the line changes must be
-# those of the engine's ideal timeline for TEXT, in order (the Morse of the
-# text, PTT around it). The errors of elements, gaps and PTT against their
-# ideal durations are printed, not asserted (timing targets are the timing
-# benchmark's: on a machine shared with other work a time slice taken from
-# the program shows as a late line change); QS_E2E_KEYING_TOLERANCE_MS=N
-# makes any error beyond N ms fail. The figures stay in E2E_KEYING_FIGURES.
+# (see e2e_check_keying).
 e2e_send_and_check() {  # LOG TEXT KEYING-CHECK-ARGUMENTS...
-    local log=$1 text=$2 from part status=0 tolerance=()
+    local log=$1 text=$2
     shift 2
-    qs click 1004
-    qs click 1003
-    from=$(($(wc -l <"$log") + 1))
+    e2e_clear_boxes
+    local from=$(($(wc -l <"$log") + 1))
     qs keys "$text" $QS_TRANSMIT_BOX
+    e2e_check_keying "$log" "$from" "$text" "$@"
+}
+
+# TX Clear and RX Clear: an empty transmit box and receive window.
+e2e_clear_boxes() {
+    qs click $QS_TX_CLEAR
+    qs click 1003
+}
+
+# Waits for the echo of TEXT and the end of the keying, and checks the lines
+# of LOG from line FROM on with qstn keying-check KEYING-CHECK-ARGUMENTS: the
+# line changes must be those of the engine's ideal timeline for TEXT, in
+# order (the Morse of the text, PTT around it). The errors of elements, gaps
+# and PTT against their ideal durations are printed, not asserted (timing
+# targets are the timing benchmark's: on a machine shared with other work a
+# time slice taken from the program shows as a late line change);
+# QS_E2E_KEYING_TOLERANCE_MS=N makes any error beyond N ms fail. The figures
+# stay in E2E_KEYING_FIGURES, the part of the log in E2E_KEYING_PART.
+e2e_check_keying() {  # LOG FROM TEXT KEYING-CHECK-ARGUMENTS...
+    local log=$1 from=$2 text=$3 status=0 tolerance=()
+    shift 3
     qs wait-text $QS_RECEIVE_WINDOW "TX> $text" 20000 ||
         e2e_fail "no echo: [$(qs text $QS_RECEIVE_WINDOW)]"
     e2e_wait_file_quiet "$log" 1 10 || e2e_fail "the keying did not end"
-    part="$log.$(date +%s%N)"
-    tail -n "+$from" "$log" >"$part"
+    E2E_KEYING_PART="$log.$(date +%s%N)"
+    tail -n "+$from" "$log" >"$E2E_KEYING_PART"
     [ -n "${QS_E2E_KEYING_TOLERANCE_MS:-}" ] && tolerance=(--tolerance-ms "$QS_E2E_KEYING_TOLERANCE_MS")
-    E2E_KEYING_FIGURES=$("$QS_QSTN" keying-check "${tolerance[@]}" "$@" "$part" "$text") ||
+    E2E_KEYING_FIGURES=$("$QS_QSTN" keying-check "${tolerance[@]}" "$@" "$E2E_KEYING_PART" "$text") ||
         status=$?
     echo "keying of [$text] $* (load average $(cut -d' ' -f1-3 /proc/loadavg)):"
     echo "$E2E_KEYING_FIGURES" | sed 's/^/    /'

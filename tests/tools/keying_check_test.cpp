@@ -53,6 +53,10 @@ TEST(KeyingCheck, IdealKeyingIsTheEnginesTimeline) {
     EXPECT_DOUBLE_EQ(ideal[2].timeMs - ideal[1].timeMs, 60.0);
     EXPECT_DOUBLE_EQ(ideal[3].timeMs - ideal[2].timeMs, 20.0);
     EXPECT_EQ(idealKeying(u"PARIS", 15, 0).size(), 2u * 14u);
+
+    const auto heavyDash = idealKeying(u"A", 15, 0, u"1823");  // dash 4.5 dots long
+    const double dotMs = heavyDash[1].timeMs - heavyDash[0].timeMs;
+    EXPECT_DOUBLE_EQ((heavyDash[3].timeMs - heavyDash[2].timeMs) / dotMs, 4.5);
 }
 
 TEST(KeyingCheck, ComparisonMeasuresIntervalsNotTheStart) {

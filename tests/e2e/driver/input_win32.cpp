@@ -107,12 +107,14 @@ bool sendEvents(std::vector<INPUT>& events) {
     return fail(L"SendInput refused the input");
 }
 
-// Sends the marker key's event until the program's key state shows it. An
-// event can be lost: Wine resets its key state to the X server's when the X
-// focus moves, as it may after a click.
-bool markUntilTaken(bool down) {
-    std::vector<INPUT> event{keyEvent(kMarkerKey, !down)};
-    const auto taken = [down] { return ((GetKeyState(kMarkerKey) & 0x8000) != 0) == down; };
+// Sends a key's event until the program's key state shows it. An event can
+// be lost: Wine resets its key state to the X server's when the X focus
+// moves, as it may after a click.
+bool pressUntilTaken(UINT virtualKey, bool down) {
+    std::vector<INPUT> event{keyEvent(virtualKey, !down)};
+    const auto taken = [virtualKey, down] {
+        return ((GetKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0) == down;
+    };
     const ULONGLONG deadline = GetTickCount64() + kHandledTimeoutMs;
     while (GetTickCount64() < deadline) {
         if (!sendEvents(event)) return false;
@@ -162,6 +164,17 @@ bool InputSession::typeKeys(const std::wstring& keys) {
     return sendEvents(events) && waitUntilHandled();
 }
 
+// The key's own state tells when the program has taken it: the marker key
+// would be a second key, whose release the program may act on.
+bool InputSession::pressKey(const std::wstring& name, bool release) {
+    if (!attached_) return fail(L"cannot share the program's input state");
+    std::wstring upper = name;
+    for (auto& c : upper) c = static_cast<wchar_t>(std::towupper(c));
+    UINT virtualKey = 0;
+    if (!lookUpKey(upper, virtualKey)) return fail(L"unknown key " + name);
+    return pressUntilTaken(virtualKey, !release);
+}
+
 bool InputSession::click(POINT screenPoint, bool right) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
@@ -177,7 +190,7 @@ bool InputSession::click(POINT screenPoint, bool right) {
 
 bool InputSession::waitUntilHandled() {
     if (!attached_) return fail(L"cannot share the program's input state");
-    return markUntilTaken(true) && markUntilTaken(false);
+    return pressUntilTaken(kMarkerKey, true) && pressUntilTaken(kMarkerKey, false);
 }
 
 }  // namespace qs::e2e

@@ -27,6 +27,10 @@ class InputSession {
     // optional "SHIFT+" or "CTRL+" in front ({SHIFT+F1}); {{} is a brace.
     bool typeKeys(const std::wstring& keys);
 
+    // One key of those names (without braces) pressed or released alone,
+    // so that a scenario can look at the program while a key is held.
+    bool pressKey(const std::wstring& name, bool release);
+
     // A left (or right) click at a screen point, delivered to whatever
     // window is there.
     bool click(POINT screenPoint, bool right = false);

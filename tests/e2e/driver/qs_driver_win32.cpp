@@ -95,6 +95,16 @@ bool keys(Context& context, const Args& args) {
     return input.typeKeys(args[0]);
 }
 
+bool keyDown(Context& context, const Args& args) {
+    InputSession input(context.main);
+    return input.pressKey(args[0], false);
+}
+
+bool keyUp(Context& context, const Args& args) {
+    InputSession input(context.main);
+    return input.pressKey(args[0], true);
+}
+
 bool move(Context& context, const Args& args) {
     int value[4] = {};
     for (int i = 0; i < 4; ++i) {
@@ -221,6 +231,8 @@ constexpr Command kCommands[] = {
     {L"click-at", L"X Y", 2, 2, true, clickAtPoint},
     {L"right-click", L"CONTROL_ID", 1, 1, true, rightClick},
     {L"keys", L"TEXT [CONTROL_ID]", 1, 2, true, keys},
+    {L"key-down", L"KEY", 1, 1, true, keyDown},
+    {L"key-up", L"KEY", 1, 1, true, keyUp},
     {L"text", L"CONTROL_ID", 1, 1, true, text},
     {L"checked", L"CONTROL_ID", 1, 1, true, checked},
     {L"visible", L"CONTROL_ID", 1, 1, true, visible},
