@@ -4,6 +4,7 @@
 #include "settings/option_string.h"
 #include "tools/key_line_audio.h"
 #include "tools/wav_writer.h"
+#include "tx/ptt_lead_option.h"
 
 namespace qs::tools {
 
@@ -12,21 +13,6 @@ namespace {
 using tx::KeyerEvent;
 
 constexpr TextView kEchoOn = u"E";  // any option character but "N" echoes
-
-char16_t pttLeadCode(int pttLeadMs) {
-    switch (pttLeadMs) {
-        case 25:
-            return u'A';
-        case 50:
-            return u'B';
-        case 100:
-            return u'C';
-        case 200:
-            return u'D';
-        default:
-            return u'N';
-    }
-}
 
 // The built-in option string with the echo on and the options' weights and
 // PTT lead.
@@ -39,7 +25,7 @@ Text keyingOptionString(const EncodeOptions& options) {
     for (std::size_t k = 0; k < options.weights.size(); ++k) {
         optionString[weightPositions[k]] = static_cast<char16_t>(u'0' + options.weights[k]);
     }
-    optionString[option::kPttLead] = pttLeadCode(options.pttLeadMs);
+    optionString[option::kPttLead] = tx::pttLeadOption(options.pttLeadMs);
     return optionString;
 }
 

@@ -6,7 +6,9 @@
 #include <sstream>
 
 #include "rx/morse_tables.h"
+#include "settings/option_string.h"
 #include "tx/keyer_timeline.h"
+#include "tx/ptt_lead_option.h"
 
 namespace qs::tools {
 
@@ -65,23 +67,6 @@ bool parseModemLine(std::istringstream& fields, const std::string& keyLine, Line
     return true;
 }
 
-char16_t leadOptionChar(int pttLeadMs) {
-    switch (pttLeadMs) {
-        case 25:
-            return u'A';
-        case 50:
-            return u'B';
-        case 100:
-            return u'C';
-        case 200:
-            return u'D';
-        default:
-            return u'N';
-    }
-}
-
-constexpr size_t kFirstWeightPosition = 5;
-
 bool isPttInterval(LineChange from, LineChange to) {
     return (from == LineChange::PttOn && to == LineChange::KeyDown) ||
            (from == LineChange::KeyUp && to == LineChange::PttOff);
@@ -109,9 +94,9 @@ std::vector<TimedChange> readKeyingLog(std::istream& log, KeyingLogFormat format
 std::vector<TimedChange> idealKeying(TextView text, int speedIndex, int pttLeadMs,
                                      TextView weightDigits) {
     tx::KeyerTimeline timeline(rx::patternFor);
-    Text options = u"NMNNN1123NN5001218NNNN";
-    options.replace(kFirstWeightPosition, weightDigits.size(), weightDigits);
-    options[9] = leadOptionChar(pttLeadMs);
+    Text options = settings::kBuiltInOptionString;
+    options.replace(settings::option::kDotWeight, weightDigits.size(), weightDigits);
+    options[settings::option::kPttLead] = tx::pttLeadOption(pttLeadMs);
     timeline.keyer().applyKeyingOptions(options);
     timeline.keyer().updateTxSpeed(speedIndex);
     timeline.appendText(text);

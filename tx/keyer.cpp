@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tx/ptt_lead_option.h"
+
 namespace qs::tx {
 
 namespace {
@@ -19,23 +21,6 @@ constexpr int kPttViaHamLogOptionChar = 19;
 // The option character at `position`, or 0 when the string is shorter.
 char16_t optionAt(TextView options, int position) {
     return position < static_cast<int>(options.size()) ? options[position] : u'\0';
-}
-
-int pttLeadFromOption(char16_t c, int currentMs) {
-    switch (c) {
-        case u'N':
-            return 0;
-        case u'A':
-            return 25;
-        case u'B':
-            return 50;
-        case u'C':
-            return 100;
-        case u'D':
-            return 200;
-        default:
-            return currentMs;
-    }
 }
 
 }  // namespace

@@ -9,20 +9,9 @@ namespace mc = macro_control;
 
 bool CMacro::runMacroEditor(MacroEditorFields& fields) {
     fields_ = &fields;
-    const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_EDIT_MACRO), owner_,
-                        &dialogProc, reinterpret_cast<LPARAM>(this));
+    const bool ok = runModal(IDD_EDIT_MACRO);
     fields_ = nullptr;
-    return result == IDOK;
-}
-
-INT_PTR CALLBACK CMacro::dialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, l);
-        reinterpret_cast<CMacro*>(l)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<CMacro*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->handle(message, w, l) : FALSE;
+    return ok;
 }
 
 INT_PTR CMacro::handle(UINT message, WPARAM w, LPARAM l) {

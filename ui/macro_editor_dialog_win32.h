@@ -8,28 +8,22 @@
 #include <cstdint>
 
 #include "ui/macro_editor.h"
+#include "ui/modal_dialog_win32.h"
 
 namespace qs::ui {
 
-class CMacro : public MacroEditorDialog {
+class CMacro : public MacroEditorDialog, public ModalDialog {
 public:
-    // The dialog is owned by this window, the frame.
-    void setOwner(HWND owner) { owner_ = owner; }
-
     bool runMacroEditor(MacroEditorFields& fields) override;
 
 private:
-    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l);
-    INT_PTR handle(UINT message, WPARAM w, LPARAM l);
+    INT_PTR handle(UINT message, WPARAM w, LPARAM l) override;
     void onInitDialog();
     void onCommand(int id, int code, HWND control);
     void insertTag(HWND list);
     void onCaptionButton();
     INT_PTR onCtlColorEdit(HDC dc, HWND edit);
-    HWND item(int id) const { return GetDlgItem(dialog_, id); }
 
-    HWND owner_ = nullptr;
-    HWND dialog_ = nullptr;
     MacroEditorFields* fields_ = nullptr;
     std::uint32_t currentColour_ = 0;
 };

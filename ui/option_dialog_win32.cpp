@@ -26,20 +26,9 @@ bool isGreetingEdit(int id) {
 bool COption::runOptionsDialog(OptionsValues& values) {
     values_ = &values;
     model_.emplace(values.optionText);
-    const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTION_SET), owner_,
-                        &dialogProc, reinterpret_cast<LPARAM>(this));
+    const bool ok = runModal(IDD_OPTION_SET);
     values_ = nullptr;
-    return result == IDOK;
-}
-
-INT_PTR CALLBACK COption::dialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, l);
-        reinterpret_cast<COption*>(l)->dialog_ = dialog;
-    }
-    auto* self = reinterpret_cast<COption*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->handle(message, w, l) : FALSE;
+    return ok;
 }
 
 INT_PTR COption::handle(UINT message, WPARAM w, LPARAM l) {

@@ -9,29 +9,23 @@
 
 #include "ui/option_dialog.h"
 #include "ui/options_command.h"
+#include "ui/modal_dialog_win32.h"
 
 namespace qs::ui {
 
-class COption : public OptionsDialog {
+class COption : public OptionsDialog, public ModalDialog {
 public:
-    // The dialog is owned by this window, the frame.
-    void setOwner(HWND owner) { owner_ = owner; }
-
     bool runOptionsDialog(OptionsValues& values) override;
 
 private:
-    static INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM w, LPARAM l);
-    INT_PTR handle(UINT message, WPARAM w, LPARAM l);
+    INT_PTR handle(UINT message, WPARAM w, LPARAM l) override;
     void onInitDialog();
     void showChoices(const OptionChoices& choices);
     void onCommand(int id, int code, HWND control);
     void onOk();
     void showOptionText();
     int spinPosition(int editId) const;
-    HWND item(int id) const { return GetDlgItem(dialog_, id); }
 
-    HWND owner_ = nullptr;
-    HWND dialog_ = nullptr;
     OptionsValues* values_ = nullptr;
     std::optional<OptionDialogModel> model_;
     bool initialising_ = false;

@@ -1,13 +1,14 @@
 // qs_link_probe.exe: runs the terminal's HamLog and Logger32 links, with
-// their Windows messengers, from a small window of its own, so that the
-// end-to-end tests can prove them against the stand-ins before the
-// operating screen's keys call them. Commands run in order; everything the
+// their Windows messengers and the operating screen's link over both, from
+// a small window of its own, so that the end-to-end tests can prove them
+// against the stand-ins message by message. Commands run in order; everything the
 // links report, and the contact fields on "fields?", goes to stdout, one
 // line each.
 //
 // qs_link_probe.exe COMMAND...
 //   fields CALL NAME QTH HISRST MYRST   ("-" for empty)   fields?
 //   qso | qso-f6 | save | save-f7 | clear | query 1..4 | ptt on|off | test
+//   (query 1..4: Ctrl+F1 to Ctrl+F4's requests 101, 111, 112, 108)
 //   logger32 | hamlog        (which logging program; HamLog at start)
 //   logger32-tick            (one search tick now)
 //   pump MS                  (handles messages and timers for MS ms)
@@ -20,7 +21,7 @@
 #include "logging/ansi_code_page_win32.h"
 #include "logging/hamlog_messenger_win32.h"
 #include "logging/logger32_messenger_win32.h"
-#include "logging/logging_commands.h"
+#include "ui/logging_program_link.h"
 
 namespace {
 
@@ -78,8 +79,23 @@ struct Probe {
     Win32Logger32Messenger logger32Messenger;
     HamLogLink hamLog{{hamLogMessenger, codePage, fields, view, view, clock}};
     Logger32Link logger32{{logger32Messenger, logger32Messenger, view}};
-    LoggingCommands commands{{hamLog, logger32, fields, view, view}};
+    // The mode option "C": each transfer sends "CW".
+    Text optionString = u"NMNNN1123NN5001218HNCN";
+    ui::LoggingProgramLink link{hamLog, logger32, fields, view, optionString};
 };
+
+// What Esc does after the link's clear: the fields emptied, SAVE disabled.
+void clearContact(Probe& p) {
+    if (!p.link.clearContact()) return;
+    p.fields.call.clear();
+    p.fields.name.clear();
+    p.fields.qth.clear();
+    p.link.forgetTransfer();
+    p.view.enableSave(false);
+}
+
+constexpr ui::HamLogQuery kQueries[] = {ui::HamLogQuery::CallSign, ui::HamLogQuery::Name,
+                                        ui::HamLogQuery::Qth, ui::HamLogQuery::QthByCall};
 
 Probe* probe = nullptr;
 
@@ -125,17 +141,18 @@ int runCommand(Probe& p, int argc, wchar_t** argv, int i) {
         print("fields " + toUtf8(p.fields.call) + "|" + toUtf8(p.fields.name) + "|" +
               toUtf8(p.fields.qth));
     }
-    if (command == L"qso") p.commands.qso();
-    if (command == L"qso-f6") p.commands.qsoReportingInline();
-    if (command == L"save") p.commands.save();
-    if (command == L"save-f7") p.commands.saveReportingInline();
-    if (command == L"clear") p.commands.clear();
+    if (command == L"qso") p.link.transferQso(false);
+    if (command == L"qso-f6") p.link.transferQso(true);
+    if (command == L"save") p.link.saveQso();
+    if (command == L"save-f7") p.link.saveQsoReportingInline();
+    if (command == L"clear") clearContact(p);
     if (command == L"test") print(p.hamLog.linkTest() ? "link ok" : "link failed");
     if (command == L"hamlog") p.view.hamLog = true;
     if (command == L"logger32") p.view.hamLog = false;
     if (command == L"logger32-tick") p.logger32.onTimerTick();
     if (command == L"query" && has(1)) {
-        p.commands.hamLogQuery(static_cast<int>(std::wcstol(argv[i + 1], nullptr, 10)));
+        const long key = std::wcstol(argv[i + 1], nullptr, 10);
+        if (key >= 1 && key <= 4) p.link.queryHamLog(kQueries[key - 1]);
         return 1;
     }
     if (command == L"ptt" && has(1)) {
@@ -163,7 +180,6 @@ int wmain(int argc, wchar_t** argv) {
     Probe links;
     links.hamLogMessenger.setViewWindow(window);
     links.logger32Messenger.setViewWindow(window);
-    links.hamLog.setModeOption(u'C');
     probe = &links;
     for (int i = 1; i < argc; ++i) i += runCommand(links, argc, argv, i);
     probe = nullptr;
