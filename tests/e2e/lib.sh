@@ -488,6 +488,36 @@ e2e_check_keying() {  # LOG FROM TEXT KEYING-CHECK-ARGUMENTS...
     [ "$status" -eq 0 ] || e2e_check_failed "[$text] was not keyed as expected (see the figures)"
 }
 
+# ------------------------------------------------------------ logging programs
+
+STANDIN_PID=
+
+# The stand-ins and the link probe are built beside the driver.
+e2e_standins_dir() { echo "$(dirname "$QS_DRIVER")/../standins"; }
+
+# Starts the HamLog or Logger32 stand-in with a fresh LOG of the messages it
+# takes, and waits for its window; STANDIN_PID is its process.
+e2e_start_hamlog() {  # LOG [OPTION...]
+    e2e_start_standin hamlog_standin TThwin "$@"
+}
+e2e_start_logger32() {  # LOG [OPTION...]
+    e2e_start_standin logger32_standin Logger32StandIn "$@"
+}
+e2e_start_standin() {  # PROGRAM WINDOW_CLASS LOG [OPTION...]
+    local program=$1 class=$2 log=$3
+    shift 3
+    rm -f "$log"
+    wine "$(e2e_standins_dir)/$program.exe" --log "$(qs_winpath "$log")" "$@" \
+        >>"$E2E_OUT/standins.log" 2>&1 &
+    STANDIN_PID=$!
+    E2E_BACKGROUND_PIDS+=("$STANDIN_PID")
+    qs wait-window "$class" 20000 || e2e_fail "$program did not start"
+}
+e2e_stop_standin() {
+    kill "$STANDIN_PID" 2>/dev/null || true
+    wait "$STANDIN_PID" 2>/dev/null || true
+}
+
 # Waits until a file has not grown for QUIET_S seconds.
 e2e_wait_file_quiet() {  # PATH QUIET_S TIMEOUT_S
     local size=-1 now quiet=0 _

@@ -8,41 +8,15 @@ set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 e2e_scenario_begin logging_links
 
-standins=$(dirname "$QS_DRIVER")/../standins
-probe() { timeout 60 wine "$standins/qs_link_probe.exe" "$@" | tr -d '\r'; }
+probe() { timeout 60 wine "$(e2e_standins_dir)/qs_link_probe.exe" "$@" | tr -d '\r'; }
 readonly contact=(fields JA1ABC OP tokyo 5NN 579)
 
-STANDIN_PID=
-hamlog_start() {  # LOG [OPTION...]
-    local log=$1
-    shift
-    rm -f "$log"
-    wine "$standins/hamlog_standin.exe" --log "$(qs_winpath "$log")" "$@" \
-        >>"$E2E_OUT/standins.log" 2>&1 &
-    STANDIN_PID=$!
-    E2E_BACKGROUND_PIDS+=("$STANDIN_PID")
-    qs wait-window TThwin 20000 || e2e_fail "the HamLog stand-in did not start"
-}
-logger32_start() {  # LOG [OPTION...]
-    local log=$1
-    shift
-    rm -f "$log"
-    wine "$standins/logger32_standin.exe" --log "$(qs_winpath "$log")" "$@" \
-        >>"$E2E_OUT/standins.log" 2>&1 &
-    STANDIN_PID=$!
-    E2E_BACKGROUND_PIDS+=("$STANDIN_PID")
-    qs wait-window Logger32StandIn 20000 || e2e_fail "the Logger32 stand-in did not start"
-}
-standin_stop() {
-    kill "$STANDIN_PID" 2>/dev/null || true
-    wait "$STANDIN_PID" 2>/dev/null || true
-}
 # A log's lines with date and time replaced by their shapes.
 shapes() { sed -E 's|^2 8 [0-9]{2}/[0-9]{2}/[0-9]{2}$|2 8 YY/MM/DD|; s|^3 6 [0-9]{2}:[0-9]{2}J$|3 6 HH:MMJ|' "$1"; }
 
 e2e_log "HamLog: two transfers of JA1ABC, SAVE, PTT"
 log=$E2E_OUT/hamlog.log
-hamlog_start "$log"
+e2e_start_hamlog "$log"
 out=$(probe "${contact[@]}" qso-f6 qso save fields? ptt on ptt off)
 assert_eq $'focus tx\nsave on\nfocus tx\nsave on\nsave off\nfocus tx\nfields ||' "$out" \
     "what the link reported"
@@ -52,12 +26,12 @@ expected="$test_lines"$'\n16 0 -\n'"$details"$'\n196609 6 JA1ABC\n'
 expected+="$test_lines"$'\n'"$details"$'\n103 0 -\n2 8 YY/MM/DD\n3 6 HH:MMJ\n'
 expected+="$test_lines"$'\n524306 0 -\n23 0 -\n24 0 -'
 assert_eq "$expected" "$(shapes "$log")" "HamLog's message log"
-standin_stop
+e2e_stop_standin
 
 e2e_log "HamLog: Ctrl+F1 and Ctrl+F2 fill the fields from the answers"
-hamlog_start "$log" --call JA1XYZ --name HANAKO
+e2e_start_hamlog "$log" --call JA1XYZ --name HANAKO
 assert_eq "fields JA1XYZ|HANAKO|" "$(probe query 1 query 2 fields?)" "fields after the queries"
-standin_stop
+e2e_stop_standin
 
 e2e_log "HamLog absent"
 assert_eq $'notice HamLog not found\\r\\n\nresume\nbox Pls start HamLog\nresume' \
@@ -67,7 +41,7 @@ e2e_log "HamLog misbehaving"
 for fault in "--answers never" "--answers nonul" "--answers oversized" "--answers invalid" \
     "--hang-on 101" "--close-on 11"; do
     # shellcheck disable=SC2086
-    hamlog_start "$log" --call K1AB $fault
+    e2e_start_hamlog "$log" --call K1AB $fault
     started=$(date +%s)
     out=$(probe "${contact[@]}" qso-f6 fields? qso fields?) ||
         e2e_fail "$fault: the probe did not finish"
@@ -81,35 +55,35 @@ for fault in "--answers never" "--answers nonul" "--answers oversized" "--answer
             assert_contains "$out" "box Pls start HamLog" "$fault: button failure" ;;
         *) assert_contains "$out" "save on" "$fault: transfer" ;;
     esac
-    standin_stop
+    e2e_stop_standin
 done
 
 e2e_log "Logger32: absent, then the handshake and the records"
 assert_eq 'line Logger32 not found\r\n' "$(probe logger32 logger32-tick)" "search without Logger32"
 log=$E2E_OUT/logger32.log
-logger32_start "$log" --garbage
+e2e_start_logger32 "$log" --garbage
 out=$(probe logger32 fields JA1ABC OP - - - logger32-tick pump 1500 qso save clear fields?)
 assert_eq $'line Logger32 found\\r\\n\nline Connected Logger32 1\\r\\n\nline Connection accepted\\r\\n\nsave off\nfields ||' \
     "$out" "handshake"
 assert_eq $'request Logger32 1\nack Logger32 1\nrecord <CALL:6>JA1ABC<NAME:2>OP0\nrecord <APP_LOGQSO:0>0\nrecord <CALL:0><RST_RCVD:0><RST_SENT:0><NAME:0><QTH:0>0' \
     "$(cat "$log")" "Logger32's message log"
-standin_stop
+e2e_stop_standin
 
 e2e_log "Logger32 rejecting every name"
-logger32_start "$log" --reject 12345
+e2e_start_logger32 "$log" --reject 12345
 out=$(probe logger32 logger32-tick pump 2500)
 assert_contains "$out" 'line Attempting connection with Logger32 5\r\n' "the fifth name"
 assert_contains "$out" $'line Connection rejected\\r\\n\nline Unable to connect to Logger32\\r\\n' \
     "giving up"
 assert_eq $'request Logger32 1\nrequest Logger32 2\nrequest Logger32 3\nrequest Logger32 4\nrequest Logger32 5' \
     "$(cat "$log")" "requests on the five names"
-standin_stop
+e2e_stop_standin
 
 e2e_log "Logger32 exiting while it takes a record"
-logger32_start "$log" --close-on-record
+e2e_start_logger32 "$log" --close-on-record
 out=$(probe logger32 fields JA1ABC OP - - - logger32-tick pump 1500 qso save fields?) ||
     e2e_fail "the probe did not finish"
 assert_contains "$out" "fields JA1ABC|OP|" "fields after the lost record"
 assert_eq "record <CALL:6>JA1ABC<NAME:2>OP0" "$(tail -n1 "$log")" "the record in flight"
-standin_stop
+e2e_stop_standin
 echo "logging links passed"

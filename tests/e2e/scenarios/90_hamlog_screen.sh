@@ -15,23 +15,7 @@ his_qth=1031
 # report combo boxes carry the id 1001 too.
 qso_button_x=366
 qso_button_y=257
-standins=$(dirname "$QS_DRIVER")/../standins
 
-STANDIN_PID=
-hamlog_start() {  # LOG [OPTION...]
-    local log=$1
-    shift
-    rm -f "$log"
-    wine "$standins/hamlog_standin.exe" --log "$(qs_winpath "$log")" "$@" \
-        >>"$E2E_OUT/standins.log" 2>&1 &
-    STANDIN_PID=$!
-    E2E_BACKGROUND_PIDS+=("$STANDIN_PID")
-    qs wait-window TThwin 20000 || e2e_fail "the HamLog stand-in did not start"
-}
-standin_stop() {
-    kill "$STANDIN_PID" 2>/dev/null || true
-    wait "$STANDIN_PID" 2>/dev/null || true
-}
 # The lines after the link test (101, 1 "****", 101, 1 restoring the call),
 # date and time replaced by their shapes.
 transfer_lines() {
@@ -42,7 +26,7 @@ transfer_lines() {
 settings="$E2E_OUT/hamlog.qstn"
 e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218HNCN" 45=JH1XYZ 52=15
 log=$E2E_OUT/hamlog.log
-hamlog_start "$log" --call JA1XYZ
+e2e_start_hamlog "$log" --call JA1XYZ
 
 qs_start
 qs move 0 0 1200 560  # the whole form in view
@@ -81,7 +65,7 @@ qs keys "{CTRL+F1}" $QS_TRANSMIT_BOX
 assert_eq "JA1XYZ" "$(qs text $his_call)" "HisCall from HamLog's answer"
 
 e2e_log "HamLog closed"
-standin_stop
+e2e_stop_standin
 qs keys "{F6}" $QS_TRANSMIT_BOX
 qs_expect_no_dialog "F6 without HamLog"
 assert_contains "$(qs text $QS_RECEIVE_WINDOW)" "HamLog not found" "F6's notice"

@@ -14,7 +14,6 @@ his_name=1030
 qso_button_x=366
 qso_button_y=257
 save_button=1002
-standins=$(dirname "$QS_DRIVER")/../standins
 
 settings="$E2E_OUT/logger32.qstn"
 e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218LNNN" 45=JH1XYZ 52=15
@@ -29,9 +28,7 @@ qs wait-text $QS_RECEIVE_WINDOW "Logger32 not found" 12000 ||
     e2e_fail "no search line: $(qs text $QS_RECEIVE_WINDOW)"
 
 log=$E2E_OUT/logger32.log
-rm -f "$log"
-wine "$standins/logger32_standin.exe" --log "$(qs_winpath "$log")" >>"$E2E_OUT/standins.log" 2>&1 &
-E2E_BACKGROUND_PIDS+=("$!")
+e2e_start_logger32 "$log"
 qs wait-text $QS_RECEIVE_WINDOW "Connection accepted" 15000 ||
     e2e_fail "no handshake: $(qs text $QS_RECEIVE_WINDOW)"
 assert_contains "$(qs text $QS_RECEIVE_WINDOW)" "Logger32 found" "the search found it"

@@ -8,15 +8,11 @@ e2e_scenario_begin hamlog_hang
 
 his_call=1029
 his_name=1030
-standins=$(dirname "$QS_DRIVER")/../standins
 
 settings="$E2E_OUT/hamlog.qstn"
 e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218HNCN" 45=JH1XYZ 52=15
 log=$E2E_OUT/hamlog.log
-wine "$standins/hamlog_standin.exe" --log "$(qs_winpath "$log")" --hang-on 101 \
-    >>"$E2E_OUT/standins.log" 2>&1 &
-E2E_BACKGROUND_PIDS+=("$!")
-qs wait-window TThwin 20000 || e2e_fail "the HamLog stand-in did not start"
+e2e_start_hamlog "$log" --hang-on 101
 
 qs_start
 qs_open "$settings"

@@ -9,7 +9,6 @@ set -euo pipefail
 . "$(dirname "$0")/../lib.sh"
 e2e_scenario_begin hamlog_ptt
 
-standins=$(dirname "$QS_DRIVER")/../standins
 settings="$E2E_OUT/hamlog-ptt.qstn"
 e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 49=NMYNN1123CN5001218HHCN 51=LeftTone \
     "2=tu <VK_F6>"
@@ -26,10 +25,7 @@ assert_contains "$(qs dialog-text 15000)" "Hamlog not found" "the message withou
 qs dialog-press IDOK
 
 e2e_log "HamLog started: the repeated link test finds it"
-: >"$log"
-wine "$standins/hamlog_standin.exe" --log "$(qs_winpath "$log")" >>"$E2E_OUT/standins.log" 2>&1 &
-E2E_BACKGROUND_PIDS+=($!)
-qs wait-window TThwin 20000 || e2e_fail "the HamLog stand-in did not start"
+e2e_start_hamlog "$log"
 for _ in $(seq 80); do grep -q '^1 4 \*\*\*\*$' "$log" && break; sleep 0.25; done
 grep -q '^1 4 \*\*\*\*$' "$log" || e2e_fail "no link test reached HamLog: [$(cat "$log")]"
 sleep 1
