@@ -76,6 +76,11 @@ double TimingTracker::fitCost(double unitHops) const {
     return total + kContinuityCost * step * step;
 }
 
+double TimingTracker::meanFitCost() const {
+    const int lengths = markCount_ + gapCount_;
+    return lengths > 0 ? fitCost(unitHops_) / lengths : kMaxLengthCost;
+}
+
 double TimingTracker::bestUnitHops() const {
     const double logFastest = std::log(0.8 * unitHopsAt(kMaxCpm));
     const double logSlowest = std::log(1.2 * unitHopsAt(kMinCpm));

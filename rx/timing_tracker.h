@@ -36,6 +36,9 @@ class TimingTracker {
     // Characters per minute on the 50-unit word.
     double charsPerMinute() const;
     int marksSeen() const { return marksSeen_; }
+    // How badly the remembered lengths fit the unit, per length: from 0 for
+    // perfect Morse to a quarter for lengths that fit no element or gap.
+    double meanFitCost() const;
 
   private:
     double fitCost(double unitHops) const;
