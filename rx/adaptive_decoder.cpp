@@ -21,8 +21,8 @@ constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applie
 constexpr double kMaxCorrectionHz = 10.0;
 constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
 constexpr double kRelengthRatio = 1.12;
-constexpr double kDebounceShare = 0.2;  // of the shorter of dot and element gap
-constexpr int kMaxDebounceHops = 6;
+constexpr double kDebounceShare = 0.3;  // of the element the filter is matched to
+constexpr int kMaxDebounceHops = 12;
 constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
 constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
 constexpr int kReplayPeakPercent = 98;
@@ -131,7 +131,7 @@ void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, l
     const double level = levelDb(output);
     trackPhase(output);
     KeyRun run{};
-    if (slicer_.onHop(level, debounceHops(), run)) onRun(run);
+    if (slicer_.onHop(level, debounceHops(filter_.length()), run)) onRun(run);
     if (!slicer_.keyDown() && squelch_.open()) spaceSoFar(slicer_.runHops());
     drawLevel(level);
     if (observer != nullptr) {
@@ -237,7 +237,7 @@ void AdaptiveDecoder::replayPass(long long first, int count, int length, bool re
     gapFollowsMark_ = false;
     for (int k = 0; k < count; ++k) {
         KeyRun run{};
-        if (!slicer_.onHop(replayedLevels_[k], debounceHops(), run)) continue;
+        if (!slicer_.onHop(replayedLevels_[k], debounceHops(length), run)) continue;
         if (read) {
             takeRun(run);
         } else if (run.mark) {
@@ -273,9 +273,11 @@ void AdaptiveDecoder::primeSlicer(int count) {
     slicer_.prime(floorDb, begin[peak]);
 }
 
-int AdaptiveDecoder::debounceHops() const {
-    const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
-    return std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2,
+// A share of the element the filter is matched to, so that a pass over the
+// recent audio slices alike from start to end.
+int AdaptiveDecoder::debounceHops(int filterLength) {
+    const double elementHops = filterLength / (kFilterShareOfDot * kHopSamples);
+    return std::clamp(static_cast<int>(std::lround(kDebounceShare * elementHops)), 2,
                       kMaxDebounceHops);
 }
 

@@ -80,7 +80,7 @@ class AdaptiveDecoder {
     void replayPass(long long first, int count, int length, bool read);
     void refilterRecent(long long firstHop, int count, int length);
     void primeSlicer(int count);
-    int debounceHops() const;
+    static int debounceHops(int filterLength);
     void showIndicators();
     void drawLevel(double levelDb);
 

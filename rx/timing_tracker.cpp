@@ -53,6 +53,9 @@ const double kLogThree = std::log(3.0);
 const double kLogSeven = std::log(7.0);
 const double kLogDashSplit = 0.5 * std::log(3.0);        // between one and three units
 const double kLogWordSplit = 0.5 * std::log(3.0 * 7.0);  // between three and seven
+// A run shorter than half the unit is a piece broken off by noise: it does
+// not measure the elements.
+const double kLogFragment = std::log(2.0);
 
 double nearestCost(double logLength, double logUnit, bool wordGaps) {
     const double d = logLength - logUnit;
@@ -105,12 +108,14 @@ void TimingTracker::update() {
 }
 
 // Marks below the dash split of the unit are dots, the rest dashes; a kind
-// not seen yet follows from the other.
+// not seen yet follows from the other. Fragments are left out.
 void TimingTracker::measureMarks(double unitHops) {
     const double split = std::log(unitHops) + kLogDashSplit;
+    const double shortest = std::log(unitHops) - kLogFragment;
     double dotSum = 0.0, dashSum = 0.0;
     int dots = 0, dashes = 0;
     for (int k = 0; k < markCount_; ++k) {
+        if (marks_[k] < shortest) continue;
         if (marks_[k] < split) {
             dotSum += marks_[k];
             ++dots;
@@ -129,6 +134,7 @@ void TimingTracker::measureGaps(double unitHops) {
     double elementSum = 0.0, letterSum = 0.0;
     int elements = 0, letters = 0;
     for (int k = 0; k < gapCount_; ++k) {
+        if (gaps_[k] < logUnit - kLogFragment) continue;
         if (gaps_[k] < logUnit + kLogDashSplit) {
             elementSum += gaps_[k];
             ++elements;
