@@ -68,6 +68,14 @@ double geometricMean(double logSum, int count, double fallback) {
     return count > 0 ? std::exp(logSum / count) : fallback;
 }
 
+// The geometric mean drawn towards what the other lengths make likely, as
+// if `kPriorWeight` lengths had measured that: a few long-drawn runs then
+// cannot move it far.
+constexpr double kPriorWeight = 1.0;
+double steadiedMean(double logSum, int count, double likely) {
+    return std::exp((logSum + kPriorWeight * std::log(likely)) / (count + kPriorWeight));
+}
+
 }  // namespace
 
 double TimingTracker::fitCost(double unitHops) const {
@@ -144,7 +152,7 @@ void TimingTracker::measureGaps(double unitHops) {
         }
     }
     elementGapHops_ = geometricMean(elementSum, elements, unitHops);
-    letterGapHops_ = geometricMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
+    letterGapHops_ = steadiedMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
 }
 
 // The element gap stays within reach of the dot and the letter gap beyond
