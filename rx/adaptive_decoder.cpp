@@ -79,7 +79,8 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
     const bool toneAuto = settings_.toneAuto;
     const int chosen = settings_.toneIndex;
     toneSearch_.update(samples_, toneAuto ? kMinToneBin : chosen - kFixedToneReachBins,
-                       toneAuto ? kMaxToneBin : chosen + kFixedToneReachBins, squelch_.open());
+                       toneAuto ? kMaxToneBin : chosen + kFixedToneReachBins,
+                       squelch_.open() && !acquiring_);
     followTone();
     adaptFilterLength();
     for (int hop = 0; hop < kHopsPerBlock; ++hop) {
