@@ -160,19 +160,22 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     ScoreOptions options;
     std::string error;
     if (!parseScoreArguments(args, options, error)) {
-        err << "qstn score: " << error << "\nusage: qstn score [--seed N] [--per-condition N]\n";
+        err << "qstn score: " << error
+            << "\nusage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]\n";
         return 2;
     }
     const std::vector<test::CorpusRecording> corpus =
         test::buildCorpus(options.seed, options.perCondition);
     DecoderTotals builtin, adaptive;
     double audioS = 0.0;
+    std::size_t scored = 0;
     std::vector<std::string> order;
     for (const test::CorpusRecording& recording : corpus) {
         if (!options.condition.empty() && recording.condition != options.condition) continue;
         if (order.empty() || order.back() != recording.condition)
             order.push_back(recording.condition);
         audioS += double(recording.left.size()) / rx::kSampleRate;
+        ++scored;
         if (options.showTexts) {
             out << recording.condition << " (" << recording.charsPerMinute << "/Min, "
                 << recording.toneHz << " Hz)\n  sent:     " << recording.text << '\n';
@@ -195,7 +198,7 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     out << std::left << std::setw(24) << "CPU per audio minute" << std::right
         << std::setprecision(3) << std::setw(9) << builtin.cpuS / minutes << " s" << std::setw(9)
         << adaptive.cpuS / minutes << " s\n"
-        << corpus.size() << " recordings, " << std::setprecision(1) << minutes
+        << scored << " recordings, " << std::setprecision(1) << minutes
         << " minutes of audio, seed " << options.seed << '\n';
     return 0;
 }
