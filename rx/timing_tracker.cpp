@@ -174,8 +174,10 @@ double TimingTracker::letterSplitHops() const {
     return std::sqrt(elementGapHops_ * letterGapHops_);
 }
 
+// Midway, in the logarithm, between the letter gap and a word gap of
+// seven units to its three.
 double TimingTracker::wordSplitHops() const {
-    return letterGapHops_ + (letterGapHops_ - elementGapHops_);
+    return letterGapHops_ * std::sqrt(7.0 / 3.0);
 }
 
 // A dot and the gap after it are two units whatever the weight.

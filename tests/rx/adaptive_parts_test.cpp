@@ -190,6 +190,8 @@ TEST(TimingTracker, LearnsSpeedWeightAndDashLengthFrom20To250PerMinute) {
         EXPECT_LT(tracker.dashSplitHops(), tracker.dashHops());
         EXPECT_GT(tracker.letterSplitHops(), tracker.elementGapHops());
         EXPECT_LT(tracker.letterSplitHops(), tracker.letterGapHops());
+        EXPECT_GT(tracker.wordSplitHops(), 3.0 * unit - extra + 0.3 * unit);
+        EXPECT_LT(tracker.wordSplitHops(), 7.0 * unit - extra - 1.5 * unit);
     }
 }
 
