@@ -186,12 +186,13 @@ void AdaptiveDecoder::openSquelch() {
     openedAtHop_ = hopsRecorded_;
 }
 
-// Once enough marks or a word have come, or the recent audio would soon lose
-// the signal's start, the timing is learnt anew from the recent audio, filtered
-// again (from the end of the last letter shown) at the tone found now and sliced from its own noise
-// floor and peaks: with the filter of several that reads best as Morse, then twice with the one
-// matched to the dot so learnt; the last pass is read. The filter and the slicer then run on from
-// there, so the run in progress continues as it was read.
+// Once enough marks or a word have come, or the recent audio would soon
+// lose the signal's start, the timing is learnt anew from the recent audio
+// (from the end of the last letter shown), filtered again at the tone found
+// now and sliced from its own noise floor and peaks: with the filter of
+// several that reads best as Morse, then twice with the one matched to the
+// dot so learnt; the last pass is read. The filter and the slicer then run on
+// from there, so the run in progress continues as it was read.
 void AdaptiveDecoder::acquireIfDue() {
     if (!acquiring_ || !squelch_.open()) return;
     const long long first = std::max(readUpToHop_, hopsRecorded_ - kReplayHops);

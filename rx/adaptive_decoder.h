@@ -4,12 +4,14 @@
 // per hop filters it narrowly (NarrowFilter), decides key-down and key-up
 // against tracked noise and mark levels (KeySlicer), learns the sender's
 // timing (TimingTracker) and reads each letter as its likeliest sequence
-// (LetterReader), all behind a squelch. The levels of the last three seconds
-// are kept; when the squelch opens they are filtered again at the tone
-// found by then and sliced afresh from their own noise floor and peaks, so a
-// signal's first letters are not lost. Letters go to the same text sink as the
-// built-in decoder's, once their letter gap is complete; one blank follows a word. Runs on the
-// capture thread; fixed buffers, nothing allocated per block.
+// (LetterReader), all behind a squelch. The audio of the last three
+// seconds is kept; once a new signal has given about ten marks or a word, it
+// is filtered again at the tone found by then, with the filter length that
+// reads best as Morse, and sliced afresh from its own noise floor and peaks,
+// so a signal's first letters are not lost. Letters go to the same text sink
+// as the built-in decoder's, once their letter gap is complete; one blank
+// follows a word. Runs on the capture thread; fixed buffers, nothing
+// allocated per block.
 
 #include <array>
 #include <atomic>
