@@ -21,13 +21,16 @@ constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applie
 constexpr double kMaxCorrectionHz = 10.0;
 constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
 constexpr double kRelengthRatio = 1.12;
-constexpr double kDebounceShare = 0.2;  // of the shorter of dot and element gap
-constexpr int kMaxDebounceHops = 6;
+constexpr double kDebounceShare = 0.3;  // of the element the filter is matched to
+constexpr int kMaxDebounceHops = 12;
 constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
 constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
-constexpr int kReplayDebounceHops = 3;
-constexpr double kReplayDepthBelowPeaksDb = 8.0;
 constexpr int kReplayPeakPercent = 98;
+// Filter lengths tried on the recent audio: matched to dots of 250 to 65/Min.
+constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
+constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
+// A longer filter may merge elements into runs that look like slower Morse.
+constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
@@ -52,15 +55,15 @@ void AdaptiveDecoder::restart() {
     timing_.reset();
     toneSearch_.reset();
     filter_.reset();
-    filter_.setLength(static_cast<int>(kFilterShareOfDot * timing_.dotHops() * kHopSamples));
+    filter_.setLength(matchedFilterLength());
     slicer_.reset();
     squelch_.reset();
     phaseTurn_ = previousOutput_ = {};
     markHopsSeen_ = 0;
-    hopsRecorded_ = closedAtHop_ = 0;
-    correctLiveRun_ = false;
+    hopsRecorded_ = readUpToHop_ = openedAtHop_ = 0;
     elementCount_ = pendingGap_ = 0;
     gapFollowsMark_ = wordOpen_ = false;
+    acquiring_ = acquisitionDue_ = false;
     shownCpm_ = 0;
     shownThresholdDb_ = 1;
 }
@@ -76,7 +79,8 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
     const bool toneAuto = settings_.toneAuto;
     const int chosen = settings_.toneIndex;
     toneSearch_.update(samples_, toneAuto ? kMinToneBin : chosen - kFixedToneReachBins,
-                       toneAuto ? kMaxToneBin : chosen + kFixedToneReachBins);
+                       toneAuto ? kMaxToneBin : chosen + kFixedToneReachBins,
+                       squelch_.open() && !acquiring_);
     followTone();
     adaptFilterLength();
     for (int hop = 0; hop < kHopsPerBlock; ++hop) {
@@ -85,10 +89,7 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
     const bool wasOpen = squelch_.open();
     const bool open = squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb());
     if (open && !wasOpen) openSquelch();
-    if (!open && wasOpen) {
-        closedAtHop_ = hopsRecorded_;
-        correctLiveRun_ = false;
-    }
+    acquireIfDue();
     showIndicators();
 }
 
@@ -109,11 +110,18 @@ void AdaptiveDecoder::followTone() {
     outputs_.indicators.showTone(bin);
 }
 
+// Matched to the shorter of dot and element gap, so that heavy keying keeps
+// its gaps.
+int AdaptiveDecoder::matchedFilterLength() const {
+    const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
+    return std::clamp(static_cast<int>(kFilterShareOfDot * shortest * kHopSamples),
+                      NarrowFilter::kMinLength, NarrowFilter::kMaxLength);
+}
+
 void AdaptiveDecoder::adaptFilterLength() {
-    const double wanted = kFilterShareOfDot * timing_.dotHops() * kHopSamples;
-    const double ratio = wanted / filter_.length();
+    const double ratio = double(matchedFilterLength()) / filter_.length();
     if (ratio > kRelengthRatio || ratio < 1.0 / kRelengthRatio) {
-        filter_.setLength(static_cast<int>(wanted));
+        filter_.setLength(matchedFilterLength());
     }
 }
 
@@ -123,11 +131,8 @@ void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, l
     const std::complex<double> output = filter_.hop(samples);
     const double level = levelDb(output);
     trackPhase(output);
-    const double shortest = std::min(timing_.dotHops(), timing_.elementGapHops());
-    const int debounce =
-        std::clamp(static_cast<int>(std::lround(kDebounceShare * shortest)), 2, kMaxDebounceHops);
     KeyRun run{};
-    if (slicer_.onHop(level, debounce, run)) onRun(run);
+    if (slicer_.onHop(level, debounceHops(filter_.length()), run)) onRun(run);
     if (!slicer_.keyDown() && squelch_.open()) spaceSoFar(slicer_.runHops());
     drawLevel(level);
     if (observer != nullptr) {
@@ -171,75 +176,111 @@ void AdaptiveDecoder::onRun(const KeyRun& run) {
     }
 }
 
-// The timing is learnt anew from the recent audio, filtered again at the
-// tone found now. The run in progress at the end of that audio continues as
-// the slicer's run in progress, whose length is corrected when it ends.
+// A signal found: its timing is learnt from the first marks.
 void AdaptiveDecoder::openSquelch() {
     timing_.reset();
     dropLetter();
     gapFollowsMark_ = false;
-    const long long first = std::max(closedAtHop_, hopsRecorded_ - kReplayHops);
-    const int count = static_cast<int>(hopsRecorded_ - first);
-    if (count <= 0) return;
-    refilterRecent(first, count);
-    replayLevels(count);
+    acquisitionDue_ = false;
+    acquiring_ = true;
+    openedAtHop_ = hopsRecorded_;
 }
 
-void AdaptiveDecoder::refilterRecent(long long firstHop, int count) {
-    replayFilter_.reset();
-    replayFilter_.setToneHz(filter_.toneHz());
-    replayFilter_.setLength(filter_.length());
+// Once enough marks or a word have come, or the recent audio would soon
+// lose the signal's start, the timing is learnt anew from the recent audio
+// (from the end of the last letter shown), filtered again at the tone found
+// now and sliced from its own noise floor and peaks: with the filter of
+// several that reads best as Morse, then twice with the one matched to the
+// dot so learnt; the last pass is read. The filter and the slicer then run on
+// from there, so the run in progress continues as it was read.
+void AdaptiveDecoder::acquireIfDue() {
+    if (!acquiring_ || !squelch_.open()) return;
+    const long long first = std::max(readUpToHop_, hopsRecorded_ - kReplayHops);
+    const int count = static_cast<int>(hopsRecorded_ - first);
+    const bool full = hopsRecorded_ - openedAtHop_ >= kReplayHops / 2;
+    if (!acquisitionDue_ && !full && timing_.marksSeen() < kAcquireMarks) return;
+    acquiring_ = acquisitionDue_ = false;
+    dropLetter();
+    if (count <= 0) return;
+    int length = bestReplayLength(first, count);
+    replayPass(first, count, length, false);
+    length = matchedFilterLength();
+    replayPass(first, count, length, false);
+    replayPass(first, count, length, true);
+    filter_ = replayFilter_;
+    markHopsSeen_ = 0;
+    phaseTurn_ = {};
+}
+
+// Of filters from short to long, the one whose runs fit Morse best at a
+// dot that matches its length; the shorter one where they fit alike.
+int AdaptiveDecoder::bestReplayLength(long long first, int count) {
+    int best = kReplayLengths[0];
+    double bestCost = 0.0;
+    for (const int length : kReplayLengths) {
+        replayPass(first, count, length, false);
+        const double mismatch = std::log(double(matchedFilterLength()) / length);
+        const double cost = timing_.meanFitCost() + kLengthMismatchCost * mismatch * mismatch +
+                            kLongerFilterCost * std::log(double(length) / kReplayLengths[0]);
+        if (length == kReplayLengths[0] || cost < bestCost) {
+            best = length;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
+// One pass over the recent audio; its runs are read as letters or only
+// teach the timing.
+void AdaptiveDecoder::replayPass(long long first, int count, int length, bool read) {
+    refilterRecent(first, count, length);
+    primeSlicer(count);
+    if (!read) timing_.reset();
+    gapFollowsMark_ = false;
     for (int k = 0; k < count; ++k) {
-        const float* kept = recentSamples_.data() + ((firstHop + k) % kReplayHops) * kHopSamples;
-        for (int i = 0; i < kHopSamples; ++i) hopSamples_[i] = kept[i];
-        replayedLevels_[k] = static_cast<float>(levelDb(replayFilter_.hop(hopSamples_.data())));
+        KeyRun run{};
+        if (!slicer_.onHop(replayedLevels_[k], debounceHops(length), run)) continue;
+        if (read) {
+            takeRun(run);
+        } else if (run.mark) {
+            timing_.onMark(run.hops);
+            gapFollowsMark_ = true;
+        } else if (gapFollowsMark_) {
+            timing_.onGap(run.hops);
+        }
     }
 }
 
-// Halfway between the levels' low and high percentiles, at most a little
-// below the peaks, as the slicer places it.
-double AdaptiveDecoder::replayThresholdDb(int count) {
+void AdaptiveDecoder::refilterRecent(long long firstHop, int count, int length) {
+    replayFilter_.reset();
+    replayFilter_.setToneHz(filter_.toneHz());
+    replayFilter_.setLength(length);
+    for (int k = 0; k < count; ++k) {
+        const float* kept = recentSamples_.data() + ((firstHop + k) % kReplayHops) * kHopSamples;
+        for (int i = 0; i < kHopSamples; ++i) hopSamples_[i] = kept[i];
+        previousOutput_ = replayFilter_.hop(hopSamples_.data());
+        replayedLevels_[k] = static_cast<float>(levelDb(previousOutput_));
+    }
+}
+
+// The levels' low percentile is the noise floor, a high one the marks.
+void AdaptiveDecoder::primeSlicer(int count) {
     std::copy_n(replayedLevels_.begin(), count, sortedLevels_.begin());
     float* const begin = sortedLevels_.data();
     std::nth_element(begin, begin + count / 10, begin + count);
     const double floorDb = begin[count / 10];
     const int peak = count * kReplayPeakPercent / 100;
     std::nth_element(begin, begin + peak, begin + count);
-    const double peakDb = begin[peak];
-    return std::max(0.5 * (floorDb + peakDb), peakDb - kReplayDepthBelowPeaksDb);
+    slicer_.reset();
+    slicer_.prime(floorDb, begin[peak]);
 }
 
-// A plain comparator with a threshold of its own and the slicer's
-// hysteresis. The first run, whose start lies before the recent levels,
-// counts as a space.
-void AdaptiveDecoder::replayLevels(int count) {
-    const double thresholdDb = replayThresholdDb(count);
-    const double hysteresisDb = slicer_.hysteresisDb();
-    bool keyDown = false;
-    int runHops = 0;
-    int pendingHops = 0;
-    for (int k = 0; k < count; ++k) {
-        const double level = replayedLevels_[k];
-        const bool raw =
-            keyDown ? level > thresholdDb - hysteresisDb : level > thresholdDb + hysteresisDb;
-        if (raw == keyDown) {
-            runHops += pendingHops + 1;
-            pendingHops = 0;
-            continue;
-        }
-        if (++pendingHops < kReplayDebounceHops) continue;
-        if (keyDown || gapFollowsMark_) takeRun({keyDown, runHops, level});
-        keyDown = !keyDown;
-        runHops = pendingHops;
-        pendingHops = 0;
-    }
-    runHops += pendingHops;
-    if (keyDown == slicer_.keyDown()) {
-        liveRunCorrection_ = runHops - slicer_.runHops();
-        correctLiveRun_ = true;
-    } else if (keyDown || gapFollowsMark_) {
-        takeRun({keyDown, runHops, thresholdDb});
-    }
+// A share of the element the filter is matched to, so that a pass over the
+// recent audio slices alike from start to end.
+int AdaptiveDecoder::debounceHops(int filterLength) {
+    const double elementHops = filterLength / (kFilterShareOfDot * kHopSamples);
+    return std::clamp(static_cast<int>(std::lround(kDebounceShare * elementHops)), 2,
+                      kMaxDebounceHops);
 }
 
 void AdaptiveDecoder::takeRun(const KeyRun& run) {
@@ -271,6 +312,10 @@ void AdaptiveDecoder::takeMark(int hops) {
 void AdaptiveDecoder::spaceSoFar(int hops) {
     if (elementCount_ > 0 && hops > timing_.letterSplitHops() && !acquiring()) endLetter();
     if (hops <= timing_.wordSplitHops()) return;
+    if (acquiring_) {
+        acquisitionDue_ = elementCount_ > 0;
+        return;
+    }
     endLetter();
     if (wordOpen_) {
         outputs_.text.appendWordSpace();
@@ -279,12 +324,15 @@ void AdaptiveDecoder::spaceSoFar(int hops) {
 }
 
 bool AdaptiveDecoder::acquiring() const {
-    return timing_.marksSeen() < kAcquireMarks;
+    return acquiring_ || timing_.marksSeen() < kAcquireMarks;
 }
 
 void AdaptiveDecoder::endLetter() {
     if (elementCount_ == 0) return;
-    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text) > 0) wordOpen_ = true;
+    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text) > 0) {
+        wordOpen_ = true;
+        readUpToHop_ = hopsRecorded_;
+    }
     elementCount_ = 0;
 }
 

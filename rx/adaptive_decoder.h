@@ -4,12 +4,14 @@
 // per hop filters it narrowly (NarrowFilter), decides key-down and key-up
 // against tracked noise and mark levels (KeySlicer), learns the sender's
 // timing (TimingTracker) and reads each letter as its likeliest sequence
-// (LetterReader), all behind a squelch. The levels of the last three seconds
-// are kept; when the squelch opens they are filtered again at the tone
-// found by then and read against a threshold between their own noise floor
-// and peaks, so a signal's first letters are not lost. Letters go to the same text sink as the
-// built-in decoder's, once their letter gap is complete; one blank follows a word. Runs on the
-// capture thread; fixed buffers, nothing allocated per block.
+// (LetterReader), all behind a squelch. The audio of the last three
+// seconds is kept; once a new signal has given about ten marks or a word, it
+// is filtered again at the tone found by then, with the filter length that
+// reads best as Morse, and sliced afresh from its own noise floor and peaks,
+// so a signal's first letters are not lost. Letters go to the same text sink
+// as the built-in decoder's, once their letter gap is complete; one blank
+// follows a word. Runs on the capture thread; fixed buffers, nothing
+// allocated per block.
 
 #include <array>
 #include <atomic>
@@ -62,6 +64,7 @@ class AdaptiveDecoder {
     static constexpr int kReplayHops = 1024;
 
     void followTone();
+    int matchedFilterLength() const;
     void adaptFilterLength();
     void processHop(const double* samples, HopObserver* observer, long long hop);
     double levelDb(std::complex<double> output) const;
@@ -74,9 +77,12 @@ class AdaptiveDecoder {
     bool acquiring() const;
     void dropLetter() { elementCount_ = 0; }
     void openSquelch();
-    void refilterRecent(long long firstHop, int count);
-    void replayLevels(int count);
-    double replayThresholdDb(int count);
+    void acquireIfDue();
+    int bestReplayLength(long long first, int count);
+    void replayPass(long long first, int count, int length, bool read);
+    void refilterRecent(long long firstHop, int count, int length);
+    void primeSlicer(int count);
+    static int debounceHops(int filterLength);
     void showIndicators();
     void drawLevel(double levelDb);
 
@@ -103,9 +109,8 @@ class AdaptiveDecoder {
     std::array<float, kReplayHops> sortedLevels_{};
     std::array<double, kHopSamples> hopSamples_{};
     long long hopsRecorded_ = 0;
-    long long closedAtHop_ = 0;    // the squelch closed last; older audio was read
-    bool correctLiveRun_ = false;  // the run in progress was partly read again
-    int liveRunCorrection_ = 0;    // hops to add to it
+    long long readUpToHop_ = 0;  // the last letter shown was read here; older audio is done
+    long long openedAtHop_ = 0;  // the squelch opened last
     NarrowFilter replayFilter_;
 
     int marks_[LetterReader::kMaxElements] = {};
@@ -114,6 +119,8 @@ class AdaptiveDecoder {
     int pendingGap_ = 0;           // the gap before the next mark
     bool gapFollowsMark_ = false;  // the space in progress follows a mark of this transmission
     bool wordOpen_ = false;        // text was appended since the last blank
+    bool acquiring_ = false;       // the squelch opened; the recent audio is to be read again
+    bool acquisitionDue_ = false;  // a word has ended meanwhile
 
     int shownCpm_ = 0;
     int shownThresholdDb_ = 1;

@@ -44,6 +44,19 @@ void KeySlicer::reset() {
     updateThreshold();
 }
 
+// The level window is filled with the floor, as if it had been seen.
+void KeySlicer::prime(double floorDb, double markLevelDb) {
+    const auto step = levelStep(floorDb);
+    levelSteps_.fill(step);
+    stepCounts_.fill(0);
+    stepCounts_[step] = kLevelWindowHops;
+    levelsSeen_ = kLevelWindowHops;
+    floorDb_ = floorDb;
+    markLevelDb_ = markLevelDb;
+    markLevelKnown_ = true;
+    updateThreshold();
+}
+
 bool KeySlicer::onHop(double levelDb, int debounceHops, KeyRun& run) {
     remember(levelDb);
     if (levelsSeen_ % kFloorEveryHops == 0 || levelsSeen_ < kFloorEveryHops) updateFloor();
@@ -85,9 +98,13 @@ void KeySlicer::endRun(KeyRun& run) {
     pendingPeakDb_ = kLowestDb;
 }
 
-void KeySlicer::remember(double levelDb) {
+std::uint8_t KeySlicer::levelStep(double levelDb) {
     const double steps = (std::max(levelDb, kLowestDb) - kLowestDb) / kStepDb;
-    const auto step = static_cast<std::uint8_t>(std::min(steps, 255.0));
+    return static_cast<std::uint8_t>(std::min(steps, 255.0));
+}
+
+void KeySlicer::remember(double levelDb) {
+    const auto step = levelStep(levelDb);
     --stepCounts_[levelSteps_[levelPosition_]];
     levelSteps_[levelPosition_] = step;
     ++stepCounts_[step];

@@ -29,6 +29,8 @@ class KeySlicer {
     // One hop's level in dB; true when a run ended, which `run` then holds.
     bool onHop(double levelDb, int debounceHops, KeyRun& run);
     void reset();
+    // Starts from known levels, e.g. those of recent audio read again.
+    void prime(double floorDb, double markLevelDb);
 
     bool keyDown() const { return keyDown_; }
     // Hops of the run in progress, including a change not yet confirmed.
@@ -41,6 +43,7 @@ class KeySlicer {
     double contrastDb() const { return markLevelDb_ - floorDb_; }
 
   private:
+    static std::uint8_t levelStep(double levelDb);
     void remember(double levelDb);
     void updateFloor();
     void updateThreshold();

@@ -8,8 +8,8 @@ namespace qs::rx {
 
 class SignalSquelch {
   public:
-    static constexpr double kOpenProminenceDb = 7.0;
-    static constexpr double kCloseProminenceDb = 5.0;
+    static constexpr double kOpenProminenceDb = 5.5;
+    static constexpr double kCloseProminenceDb = 4.0;
     static constexpr double kOpenContrastDb = 12.0;
     static constexpr double kCloseContrastDb = 9.0;
 

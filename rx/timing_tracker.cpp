@@ -53,6 +53,9 @@ const double kLogThree = std::log(3.0);
 const double kLogSeven = std::log(7.0);
 const double kLogDashSplit = 0.5 * std::log(3.0);        // between one and three units
 const double kLogWordSplit = 0.5 * std::log(3.0 * 7.0);  // between three and seven
+// A run shorter than half the unit is a piece broken off by noise: it does
+// not measure the elements.
+const double kLogFragment = std::log(2.0);
 
 double nearestCost(double logLength, double logUnit, bool wordGaps) {
     const double d = logLength - logUnit;
@@ -65,6 +68,14 @@ double geometricMean(double logSum, int count, double fallback) {
     return count > 0 ? std::exp(logSum / count) : fallback;
 }
 
+// The geometric mean drawn towards what the other lengths make likely, as
+// if `kPriorWeight` lengths had measured that: a few long-drawn runs then
+// cannot move it far.
+constexpr double kPriorWeight = 1.0;
+double steadiedMean(double logSum, int count, double likely) {
+    return std::exp((logSum + kPriorWeight * std::log(likely)) / (count + kPriorWeight));
+}
+
 }  // namespace
 
 double TimingTracker::fitCost(double unitHops) const {
@@ -74,6 +85,11 @@ double TimingTracker::fitCost(double unitHops) const {
     for (int k = 0; k < gapCount_; ++k) total += nearestCost(gaps_[k], logUnit, true);
     const double step = logUnit - std::log(unitHops_);
     return total + kContinuityCost * step * step;
+}
+
+double TimingTracker::meanFitCost() const {
+    const int lengths = markCount_ + gapCount_;
+    return lengths > 0 ? fitCost(unitHops_) / lengths : kMaxLengthCost;
 }
 
 double TimingTracker::bestUnitHops() const {
@@ -100,12 +116,14 @@ void TimingTracker::update() {
 }
 
 // Marks below the dash split of the unit are dots, the rest dashes; a kind
-// not seen yet follows from the other.
+// not seen yet follows from the other. Fragments are left out.
 void TimingTracker::measureMarks(double unitHops) {
     const double split = std::log(unitHops) + kLogDashSplit;
+    const double shortest = std::log(unitHops) - kLogFragment;
     double dotSum = 0.0, dashSum = 0.0;
     int dots = 0, dashes = 0;
     for (int k = 0; k < markCount_; ++k) {
+        if (marks_[k] < shortest) continue;
         if (marks_[k] < split) {
             dotSum += marks_[k];
             ++dots;
@@ -124,6 +142,7 @@ void TimingTracker::measureGaps(double unitHops) {
     double elementSum = 0.0, letterSum = 0.0;
     int elements = 0, letters = 0;
     for (int k = 0; k < gapCount_; ++k) {
+        if (gaps_[k] < logUnit - kLogFragment) continue;
         if (gaps_[k] < logUnit + kLogDashSplit) {
             elementSum += gaps_[k];
             ++elements;
@@ -133,7 +152,7 @@ void TimingTracker::measureGaps(double unitHops) {
         }
     }
     elementGapHops_ = geometricMean(elementSum, elements, unitHops);
-    letterGapHops_ = geometricMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
+    letterGapHops_ = steadiedMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
 }
 
 // The element gap stays within reach of the dot and the letter gap beyond
@@ -155,8 +174,10 @@ double TimingTracker::letterSplitHops() const {
     return std::sqrt(elementGapHops_ * letterGapHops_);
 }
 
+// Midway, in the logarithm, between the letter gap and a word gap of
+// seven units to its three.
 double TimingTracker::wordSplitHops() const {
-    return letterGapHops_ + (letterGapHops_ - elementGapHops_);
+    return letterGapHops_ * std::sqrt(7.0 / 3.0);
 }
 
 // A dot and the gap after it are two units whatever the weight.

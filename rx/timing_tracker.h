@@ -7,7 +7,9 @@
 // capped so that stray runs of noise cannot outweigh the rest. Then dots and
 // dashes are measured as the marks on either side of the unit's dash split,
 // element and letter gaps likewise, so the sender's weight and dash length
-// are learnt; speed changes are followed within a few letters.
+// are learnt; runs shorter than half the unit are pieces broken off by noise
+// and measure nothing, and the letter gap leans towards the element gap and
+// two units. Speed changes are followed within a few letters.
 
 #include <array>
 
@@ -36,6 +38,9 @@ class TimingTracker {
     // Characters per minute on the 50-unit word.
     double charsPerMinute() const;
     int marksSeen() const { return marksSeen_; }
+    // How badly the remembered lengths fit the unit, per length: from 0 for
+    // perfect Morse to a quarter for lengths that fit no element or gap.
+    double meanFitCost() const;
 
   private:
     double fitCost(double unitHops) const;

@@ -30,7 +30,7 @@ void ToneSearch::reset() {
     prominenceDb_ = 0.0;
 }
 
-void ToneSearch::update(const SampleBlock& samples, int lowBin, int highBin) {
+void ToneSearch::update(const SampleBlock& samples, int lowBin, int highBin, bool holdLock) {
     transform_.magnitudes(samples.data(), 1.0, magnitudes_.data());
     transform_.magnitudes(samples.data() + kSpectrumSize, 1.0, secondHalf_.data());
     average(magnitudes_.data(), secondHalf_.data());
@@ -42,7 +42,7 @@ void ToneSearch::update(const SampleBlock& samples, int lowBin, int highBin) {
     const bool outOfRange = lockedBin_ < lowBin || lockedBin_ > highBin;
     if (lockedBin_ >= 0 && outOfRange) lockedBin_ = -1;
     if (lockedBin_ >= 0) {
-        follow(peak);
+        follow(peak, holdLock);
     } else if (averagePower_[peak] > kLockRatio * median) {
         lockedBin_ = peak;
         jumped_ = true;
@@ -74,10 +74,16 @@ int ToneSearch::strongestBin(int lowBin, int highBin) const {
 }
 
 // A neighbouring peak is followed at once; a distant one must win for a while.
-void ToneSearch::follow(int peak) {
+void ToneSearch::follow(int peak, bool holdLock) {
     if (std::abs(peak - lockedBin_) <= 1) {
         lockedBin_ = peak;
         challengerBlocks_ = 0;
+        return;
+    }
+    if (!holdLock) {
+        lockedBin_ = peak;
+        challengerBlocks_ = 0;
+        jumped_ = true;
         return;
     }
     const bool stronger = averagePower_[peak] > kJumpRatio * averagePower_[lockedBin_];

@@ -21,8 +21,10 @@ class ToneSearch {
     ToneSearch();
 
     // One block of samples; the tone is sought in the 512-point bins
-    // lowBin..highBin (within 8..44).
-    void update(const SampleBlock& samples, int lowBin, int highBin);
+    // lowBin..highBin (within 8..44). Unless `holdLock`, the lock moves to a
+    // stronger peak at once: before a signal is read, a lock taken on noise
+    // or on a station's first marks must not hold off the one that stays.
+    void update(const SampleBlock& samples, int lowBin, int highBin, bool holdLock = true);
     // Forgets the averages and the lock.
     void reset();
 
@@ -40,7 +42,7 @@ class ToneSearch {
   private:
     void average(const double* first, const double* second);
     int strongestBin(int lowBin, int highBin) const;
-    void follow(int peak);
+    void follow(int peak, bool holdLock);
     double interpolatedHz(int bin) const;
     double medianPowerAround(int bin) const;
 

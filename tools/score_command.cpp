@@ -22,6 +22,7 @@ struct ScoreOptions {
     unsigned seed = 1;
     int perCondition = 3;
     bool showTexts = false;
+    std::string condition;  // empty: every condition
 };
 
 // Collects what a decoder prints, as ASCII.
@@ -81,7 +82,8 @@ struct DecoderTotals {
 bool parseScoreArguments(const std::vector<std::string>& args, ScoreOptions& options,
                          std::string& error) {
     for (std::size_t k = 0; k < args.size(); ++k) {
-        const bool valued = args[k] == "--seed" || args[k] == "--per-condition";
+        const bool valued =
+            args[k] == "--seed" || args[k] == "--per-condition" || args[k] == "--condition";
         if (args[k] == "--show") {
             options.showTexts = true;
             continue;
@@ -95,7 +97,9 @@ bool parseScoreArguments(const std::vector<std::string>& args, ScoreOptions& opt
             return false;
         }
         int value = 0;
-        if (args[k] == "--seed" && parseIntInRange(args[k + 1], 0, 1000000, value)) {
+        if (args[k] == "--condition") {
+            options.condition = args[k + 1];
+        } else if (args[k] == "--seed" && parseIntInRange(args[k + 1], 0, 1000000, value)) {
             options.seed = static_cast<unsigned>(value);
         } else if (args[k] == "--per-condition" &&
                    parseIntInRange(args[k + 1], 1, kMaxPerCondition, value)) {
@@ -134,7 +138,7 @@ void scoreOne(const test::CorpusRecording& recording, bool adaptive, const Score
 }  // namespace
 
 std::string_view scoreHelp() {
-    return R"(usage: qstn score [--seed N] [--per-condition N] [--show]
+    return R"(usage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]
 
 Generates a corpus of CW recordings (seed 1; 3 recordings of about 20 s per
 condition, speeds 40..180/Min and tones 400..850 Hz drawn from the seed,
@@ -143,7 +147,8 @@ with the adaptive one, both with the automatic tone. Prints the character
 error rate (edit distance over the length of the sent text, blanks made
 single) per condition and overall, the characters printed on noise alone,
 and the processor seconds each decoder took per minute of audio.
---show also prints every sent and decoded text.
+--condition NAME decodes only the recordings of that condition (e.g.
+"snr 0 dB"). --show also prints every sent and decoded text.
 )";
 }
 
@@ -155,18 +160,22 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     ScoreOptions options;
     std::string error;
     if (!parseScoreArguments(args, options, error)) {
-        err << "qstn score: " << error << "\nusage: qstn score [--seed N] [--per-condition N]\n";
+        err << "qstn score: " << error
+            << "\nusage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]\n";
         return 2;
     }
     const std::vector<test::CorpusRecording> corpus =
         test::buildCorpus(options.seed, options.perCondition);
     DecoderTotals builtin, adaptive;
     double audioS = 0.0;
+    std::size_t scored = 0;
     std::vector<std::string> order;
     for (const test::CorpusRecording& recording : corpus) {
+        if (!options.condition.empty() && recording.condition != options.condition) continue;
         if (order.empty() || order.back() != recording.condition)
             order.push_back(recording.condition);
         audioS += double(recording.left.size()) / rx::kSampleRate;
+        ++scored;
         if (options.showTexts) {
             out << recording.condition << " (" << recording.charsPerMinute << "/Min, "
                 << recording.toneHz << " Hz)\n  sent:     " << recording.text << '\n';
@@ -189,7 +198,7 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     out << std::left << std::setw(24) << "CPU per audio minute" << std::right
         << std::setprecision(3) << std::setw(9) << builtin.cpuS / minutes << " s" << std::setw(9)
         << adaptive.cpuS / minutes << " s\n"
-        << corpus.size() << " recordings, " << std::setprecision(1) << minutes
+        << scored << " recordings, " << std::setprecision(1) << minutes
         << " minutes of audio, seed " << options.seed << '\n';
     return 0;
 }

@@ -1,11 +1,12 @@
 // The parts of the adaptive decoder: the narrow filter, the tone search, the
-// timing tracker and the letter reader.
+// key slicer, the timing tracker and the letter reader.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
+#include "rx/key_slicer.h"
 #include "rx/letter_reader.h"
 #include "rx/narrow_filter.h"
 #include "rx/timing_tracker.h"
@@ -92,6 +93,56 @@ TEST(ToneSearch, FollowsADriftAndJumpsOnlyToAClearlyStrongerPeak) {
     EXPECT_LE(jumpedAfter, 12);
 }
 
+// Before a signal is read the lock holds nothing: it goes to a stronger
+// peak as soon as the average shows it, blocks before a held lock would.
+TEST(ToneSearch, WithoutHoldingTheLockMovesToTheStrongestPeakAtOnce) {
+    ToneSearch held, free;
+    test::WhiteNoise noise(100.0, 7);
+    long first = 0;
+    for (int k = 0; k < 12; ++k, first += kBlockSamples) {
+        const SampleBlock block = blockOf(500.0, 3000.0, 800.0, 0.0, first, noise);
+        held.update(block, kMinToneBin, kMaxToneBin, true);
+        free.update(block, kMinToneBin, kMaxToneBin, false);
+    }
+    ASSERT_NEAR(free.toneHz(), 500.0, 12.0);
+    int heldMoved = 0, freeMoved = 0;
+    for (int k = 1; k <= 20 && heldMoved == 0; ++k, first += kBlockSamples) {
+        const SampleBlock block = blockOf(500.0, 1000.0, 800.0, 6000.0, first, noise);
+        held.update(block, kMinToneBin, kMaxToneBin, true);
+        free.update(block, kMinToneBin, kMaxToneBin, false);
+        if (freeMoved == 0 && std::abs(free.toneHz() - 800.0) < 12.0) freeMoved = k;
+        if (std::abs(held.toneHz() - 800.0) < 12.0) heldMoved = k;
+    }
+    EXPECT_GE(freeMoved, 1);
+    EXPECT_LE(freeMoved + 2, heldMoved);
+}
+
+// Primed with the levels of recent audio, the slicer reads the very first
+// mark and space at their lengths, with no marks to learn from first.
+TEST(KeySlicer, PrimedFromKnownLevelsReadsTheFirstRuns) {
+    KeySlicer slicer;
+    slicer.prime(-70.0, -20.0);
+    EXPECT_NEAR(slicer.thresholdDb(), -26.0, 0.5);
+    struct Step {
+        double levelDb;
+        int hops;
+    };
+    std::vector<KeyRun> runs;
+    for (const Step& step :
+         {Step{-70, 40}, Step{-21, 30}, Step{-68, 12}, Step{-19, 10}, Step{-71, 40}}) {
+        for (int k = 0; k < step.hops; ++k) {
+            KeyRun run{};
+            if (slicer.onHop(step.levelDb, 3, run)) runs.push_back(run);
+        }
+    }
+    ASSERT_EQ(runs.size(), 4u);
+    const int lengths[] = {40, 30, 12, 10};
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        EXPECT_EQ(runs[k].mark, k % 2 == 1) << k;
+        EXPECT_EQ(runs[k].hops, lengths[k]) << k;
+    }
+}
+
 // Marks and gaps of `elements` ("." and "-", " " between letters) at a unit
 // in hops, with weight.
 void keyInto(TimingTracker& tracker, const std::string& elements, double unitHops,
@@ -139,6 +190,8 @@ TEST(TimingTracker, LearnsSpeedWeightAndDashLengthFrom20To250PerMinute) {
         EXPECT_LT(tracker.dashSplitHops(), tracker.dashHops());
         EXPECT_GT(tracker.letterSplitHops(), tracker.elementGapHops());
         EXPECT_LT(tracker.letterSplitHops(), tracker.letterGapHops());
+        EXPECT_GT(tracker.wordSplitHops(), 3.0 * unit - extra + 0.3 * unit);
+        EXPECT_LT(tracker.wordSplitHops(), 7.0 * unit - extra - 1.5 * unit);
     }
 }
 
@@ -149,11 +202,39 @@ TEST(TimingTracker, FollowsASpeedChangeWithinAFewLetters) {
     EXPECT_NEAR(tracker.charsPerMinute(), 120.0, 10.0);
 }
 
+// Runs broken off by noise, before and among the marks, neither move the
+// speed nor shorten the dot.
 TEST(TimingTracker, StrayNoiseRunsDoNotThrowItOff) {
     TimingTracker tracker;
     for (int k = 0; k < 6; ++k) tracker.onMark(2 + k % 3);
     keyInto(tracker, kCqCall, unitHopsAt(80));
     EXPECT_NEAR(tracker.charsPerMinute(), 80.0, 8.0);
+
+    tracker.onGap(3);
+    tracker.onMark(4);
+    tracker.onGap(2);
+    keyInto(tracker, "-.-. --.-", unitHopsAt(80));
+    EXPECT_NEAR(tracker.dotHops(), unitHopsAt(80), 0.15 * unitHopsAt(80));
+}
+
+// The fit tells Morse from runs of noise: near nothing for keyed elements,
+// near its cap for lengths spread at random.
+TEST(TimingTracker, FitCostTellsMorseFromRandomRuns) {
+    TimingTracker morse;
+    keyInto(morse, kCqCall, unitHopsAt(120));
+    EXPECT_LT(morse.meanFitCost(), 0.02);
+
+    TimingTracker random;
+    unsigned state = 12345;
+    for (int k = 0; k < 32; ++k) {
+        state = state * 1103515245u + 12345u;
+        const int hops = 3 + static_cast<int>((state >> 16) % 200);
+        if (k % 2 == 0)
+            random.onMark(hops);
+        else
+            random.onGap(hops);
+    }
+    EXPECT_GT(random.meanFitCost(), 0.08);
 }
 
 // Reads marks and gaps in hops through the reader.

@@ -97,6 +97,31 @@ TEST(AdaptiveDecoding, ExactAfterTheFirstWordFromCleanToZeroDecibels) {
     }
 }
 
+// The start of a signal is read again once its timing is known, so even the
+// first word comes out whole: slow and fast, heavy keying at a fast speed,
+// and below the noise.
+TEST(AdaptiveDecoding, TheFirstWordIsReadToo) {
+    struct Case {
+        double cpm;
+        double toneHz;
+        double weight;
+        double snrDb;  // > 50: no noise
+    };
+    const Case cases[] = {
+        {40, 560, 0.5, 99},  {120, 720, 0.5, 99}, {200, 480, 0.5, 99},
+        {175, 630, 0.6, 12}, {150, 810, 0.5, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.cpm << "/Min, weight " << c.weight << ", " << c.snrDb << " dB");
+        test::CwSignal signal = signalAt(c.cpm, c.toneHz);
+        signal.weight = c.weight;
+        signal.noisy = c.snrDb < 50;
+        signal.snrDb = c.snrDb;
+        EXPECT_EQ(normalisedText(decodeAdaptively(test::cwAudio(kText, signal))), kText);
+    }
+}
+
 TEST(AdaptiveDecoding, SixtySecondsOfNoiseAlonePrintNothing) {
     for (const double snrDb : {-6.0, 10.0}) {
         EXPECT_EQ(decodeAdaptively(test::noiseAlone(60.0, 8000.0, snrDb, 3)), "") << snrDb;

@@ -81,8 +81,18 @@ TEST(ScoreCommand, RejectsBadArguments) {
     EXPECT_EQ(scoreCommand({"--per-condition", "0"}, out, err), 2);
     EXPECT_EQ(scoreCommand({"--seed"}, out, err), 2);
     EXPECT_EQ(scoreCommand({"--fast"}, out, err), 2);
+    EXPECT_EQ(scoreCommand({"--condition"}, out, err), 2);
     EXPECT_EQ(scoreCommand({"--help"}, out, err), 0);
     EXPECT_NE(out.str().find("usage: qstn score"), std::string::npos);
+}
+
+// One condition only: its row and the overall one, nothing else.
+TEST(ScoreCommand, DecodesOnlyTheConditionAskedFor) {
+    std::ostringstream out, err;
+    ASSERT_EQ(scoreCommand({"--per-condition", "1", "--condition", "clean 40/Min"}, out, err), 0);
+    EXPECT_NE(out.str().find("clean 40/Min"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("snr 0 dB"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("overall"), std::string::npos);
 }
 
 }  // namespace
