@@ -7,9 +7,14 @@ namespace qs::tx {
 namespace {
 
 constexpr UINT kTimerResolutionMs = 1;
-// Below this much the thread stops sleeping and yields until the due time:
-// a sleep may end up to about a millisecond late.
-constexpr long long kYieldWindowUs = 2000;
+// Within this much of the due time the thread sleeps in short steps rather
+// than waiting on its event, whose time-out may end late.
+constexpr long long kSleepWindowUs = 10000;
+constexpr DWORD kSleepStepMs = 1;
+// Within this much it yields until the due time: a sleep may end a
+// millisecond or more late (4 ms kept the worst error within 3 ms under Wine
+// where 2 ms did not).
+constexpr long long kYieldWindowUs = 4000;
 constexpr DWORD kStopWaitStepMs = 100;
 
 BOOL CALLBACK pressOk(HWND window, LPARAM) {
@@ -89,13 +94,23 @@ void ThreadKeyerTimer::run() {
     }
 }
 
+// Far from the due time the thread waits on the event, which a restart or
+// the stop sets. The last stretch it sleeps in steps of a millisecond,
+// checking for a restart or the stop after each: a plain sleep needs no
+// round trip to another process (under Wine a timed wait on an event does,
+// and a busy server can wake it late). The last four milliseconds it yields.
 bool ThreadKeyerTimer::waitUntil(long long dueUs) {
     for (;;) {
+        if (stopping_ || schedule_.nextDueUs() != dueUs) return false;
         const long long leftUs = dueUs - nowUs();
         if (leftUs <= 0) return true;
-        const DWORD sleepMs = static_cast<DWORD>((leftUs - kYieldWindowUs) / 1000);
-        if (leftUs > kYieldWindowUs && sleepMs > 0) {
-            if (WaitForSingleObject(wake_, sleepMs) == WAIT_OBJECT_0) return false;
+        if (leftUs > kSleepWindowUs) {
+            const auto eventWaitMs = static_cast<DWORD>((leftUs - kSleepWindowUs) / 1000);
+            if (eventWaitMs > 0 && WaitForSingleObject(wake_, eventWaitMs) == WAIT_OBJECT_0) {
+                return false;
+            }
+        } else if (leftUs > kYieldWindowUs) {
+            Sleep(kSleepStepMs);
         } else {
             SwitchToThread();
         }

@@ -3,9 +3,10 @@
 // time-critical priority, that runs the engine's tick when it is due.
 // Restarting from inside the tick is a change of the schedule, never a
 // kill of the running timer, so it cannot deadlock, and the ticks of one
-// thread cannot overlap. The thread sleeps on an event with 1 ms timer
-// resolution until shortly before a tick is due and yields the processor
-// for the rest, so that ticks land within a fraction of a millisecond.
+// thread cannot overlap. With 1 ms timer resolution the thread waits on an
+// event until 10 ms before a tick is due, sleeps in 1 ms steps until 4 ms
+// before it and yields the processor for the rest, so that ticks land
+// within a fraction of a millisecond.
 
 #include <windows.h>
 
