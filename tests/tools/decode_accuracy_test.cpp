@@ -57,7 +57,7 @@ void expectDecodedAfterFirstWord(const std::string& decoded, const std::string& 
     EXPECT_EQ(body.substr(body.size() - tail.size()), tail) << "decoded: " << decoded;
 }
 
-test::MorseSignal cleanSpec(double charsPerMinute) {
+test::MorseSignal cleanSignal(double charsPerMinute) {
     test::MorseSignal signal;
     signal.charsPerMinute = charsPerMinute;
     signal.toneHz = 603.0;
@@ -68,21 +68,21 @@ test::MorseSignal cleanSpec(double charsPerMinute) {
 TEST(DecodeAccuracy, CleanQsoTextAtEverySpeed) {
     for (const double cpm : {40.0, 60.0, 100.0, 150.0}) {
         SCOPED_TRACE(cpm);
-        expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSpec(cpm))),
+        expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSignal(cpm))),
                                     kQsoText);
     }
-    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSpec(175.0))),
+    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSignal(175.0))),
                                 kQsoText, Blanks::Collapsed);
 
     DecodeOptions manual;
     manual.speedAuto = false;
     manual.speedIndex = 31;  // 180/Min
-    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSpec(180.0)), manual),
+    expectDecodedAfterFirstWord(decodeToText(test::morseAudio(kQsoText, cleanSignal(180.0)), manual),
                                 kQsoText);
 }
 
 TEST(DecodeAccuracy, MildNoiseAndUnevenKeying) {
-    test::MorseSignal signal = cleanSpec(100.0);
+    test::MorseSignal signal = cleanSignal(100.0);
     signal.noiseRms = 800.0;
     signal.timingJitter = 0.05;
     signal.seed = 5;
@@ -95,7 +95,7 @@ TEST(DecodeAccuracy, FilesAtOtherRatesAndEitherStereoChannel) {
     const std::string text = "PARIS DE JA1ABC K";
     for (const int rateHz : {8000, 44100, 48000}) {
         SCOPED_TRACE(rateHz);
-        test::MorseSignal signal = cleanSpec(100.0);
+        test::MorseSignal signal = cleanSignal(100.0);
         signal.sampleRateHz = rateHz;
         test::TempFile file("rate.wav");
         ASSERT_TRUE(writeWavFile(file.path(), rateHz, {test::morseAudio(text, signal)}));
@@ -103,8 +103,8 @@ TEST(DecodeAccuracy, FilesAtOtherRatesAndEitherStereoChannel) {
     }
 
     const std::string leftText = "CQ CQ DE JR2XYZ K";
-    std::vector<double> left = test::morseAudio(leftText, cleanSpec(100.0));
-    std::vector<double> right = test::morseAudio(text, cleanSpec(100.0));
+    std::vector<double> left = test::morseAudio(leftText, cleanSignal(100.0));
+    std::vector<double> right = test::morseAudio(text, cleanSignal(100.0));
     left.resize(std::max(left.size(), right.size()), 0.0);
     right.resize(left.size(), 0.0);
     test::TempFile file("stereo.wav");
