@@ -275,6 +275,17 @@ qs_start() {
     qs wait-window "$QS_MAIN_CLASS" 30000 || e2e_fail "the main window did not appear"
 }
 
+# Starts the program with the whole form in view (the macro labels and
+# buttons included) and opens SETTINGS, which must open without a message.
+qs_start_opening() {  # SETTINGS [ARGS...]
+    local settings=$1
+    shift
+    qs_start "$@"
+    qs move 0 0 1200 560
+    qs_open "$settings"
+    qs_expect_no_dialog "opening $settings"
+}
+
 qs_running() { [ -n "${QS_PID:-}" ] && kill -0 "$QS_PID" 2>/dev/null; }
 
 # Waits until the program has shut down: its main window is gone (files and

@@ -28,10 +28,7 @@ e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218HNCN" 45=JH1XYZ 52=15
 log=$E2E_OUT/hamlog.log
 e2e_start_hamlog "$log" --call JA1XYZ
 
-qs_start
-qs move 0 0 1200 560  # the whole form in view
-qs_open "$settings"
-qs_expect_no_dialog "opening $settings"
+qs_start_opening "$settings"
 qs click $his_call  # the main window active again after the file dialog
 
 e2e_log "F6 twice for JA1ABC, then F7"

@@ -17,10 +17,7 @@ save_button=1002
 
 settings="$E2E_OUT/logger32.qstn"
 e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218LNNN" 45=JH1XYZ 52=15
-qs_start
-qs move 0 0 1200 560  # the whole form in view
-qs_open "$settings"
-qs_expect_no_dialog "opening $settings"
+qs_start_opening "$settings"
 qs click $his_call  # the main window active again after the file dialog
 
 e2e_log "searching while Logger32 is absent"

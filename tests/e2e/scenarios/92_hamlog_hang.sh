@@ -14,9 +14,7 @@ e2e_qstn_file write "$settings" "49=NMNNN1123NN5001218HNCN" 45=JH1XYZ 52=15
 log=$E2E_OUT/hamlog.log
 e2e_start_hamlog "$log" --hang-on 101
 
-qs_start
-qs_open "$settings"
-qs_expect_no_dialog "opening $settings"
+qs_start_opening "$settings"
 qs click $his_call  # the main window active again after the file dialog
 qs keys "JA1ABC" $his_call
 started=$(date +%s)

@@ -14,9 +14,7 @@ e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 49=NMYNN1123CN5001218
     "2=tu <VK_F6>"
 log=$E2E_OUT/hamlog.log
 
-qs_start
-qs_open "$settings"
-qs_expect_no_dialog "opening $settings"
+qs_start_opening "$settings"
 qs_wait_capture_drawn 10 || e2e_fail "the capture did not start"
 
 e2e_log "no HamLog: the first character is refused"

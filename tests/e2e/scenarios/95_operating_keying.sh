@@ -28,10 +28,7 @@ settings="$E2E_OUT/operating.qstn"
 e2e_qstn_file write "$settings" "39=$QS_TEST_SOUND_DEVICE" 37=USBIF 49=NMYNN1123NN5001218HNNN \
     51=LeftTone 52=15 45=JA1ABC "1=cq de <MyCall>" "12=$auto_cq_text"
 
-QS_PROGRAM="$folder/Quillstone.exe" qs_start
-qs move 0 0 1200 560  # the whole form with the macro labels in view
-qs_open "$settings"
-qs_expect_no_dialog "opening $settings"
+QS_PROGRAM="$folder/Quillstone.exe" qs_start_opening "$settings"
 qs_wait_capture_drawn 10 || e2e_fail "the capture did not start"
 [ "$(qs text $QS_PORT_LABEL)" = USBIF4CW ] || e2e_fail "usbif4cw.dll was not opened"
 
