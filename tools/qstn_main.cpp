@@ -16,6 +16,7 @@
 #include "tools/keying_check_command.h"
 #include "tools/score_command.h"
 #include "tools/settings_command.h"
+#include "tools/wake_probe_command.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ constexpr Command kCommands[] = {
      qs::tools::scoreHelp},
     {"keying-check", "compare keyed lines with the ideal timing",
      qs::tools::keyingCheckCommand, qs::tools::keyingCheckHelp},
+    {"wake-probe", "how late this machine wakes a sleeping thread", qs::tools::wakeProbeCommand,
+     qs::tools::wakeProbeHelp},
 };
 
 constexpr size_t kNameColumn = 14;
