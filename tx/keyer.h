@@ -68,6 +68,8 @@ public:
     bool pttViaHamLog() const { return pttViaHamLog_; }
     KeyingWeights weights() const;
     // A character, a PTT lead or a PTT tail is in progress (timer thread).
+    // While it is not, the next tick changes no line, so the timer need not
+    // hold that tick to the millisecond.
     bool busy() const { return patternLoaded_ || pttOn_ || pttTailPending_; }
 
 private:

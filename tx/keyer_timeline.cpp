@@ -11,7 +11,10 @@ void KeyerTimeline::tick() {
     tickTimeMs_ = nextTickMs_;
     nextTickMs_ = tickTimeMs_ + periodMs_;
     ++ticks_;
+    const bool wasBusy = keyer_.busy();
+    const int linesBefore = lineChanges_;
     keyer_.keyerTick();
+    if (!wasBusy) lineChangesAfterIdle_ += lineChanges_ - linesBefore;
 }
 
 void KeyerTimeline::runUntil(long long timeMs) {
@@ -43,18 +46,25 @@ std::vector<KeyerEvent> KeyerTimeline::eventsOf(KeyerEvent::Kind kind) const {
     return found;
 }
 
+namespace {
+
+bool isLineEvent(KeyerEvent::Kind kind) {
+    return kind != KeyerEvent::Kind::Echo && kind != KeyerEvent::Kind::Message;
+}
+
+}  // namespace
+
 std::vector<KeyerEvent> KeyerTimeline::lineEvents() const {
     std::vector<KeyerEvent> found;
     for (const KeyerEvent& event : events_) {
-        if (event.kind != KeyerEvent::Kind::Echo && event.kind != KeyerEvent::Kind::Message) {
-            found.push_back(event);
-        }
+        if (isLineEvent(event.kind)) found.push_back(event);
     }
     return found;
 }
 
 void KeyerTimeline::record(KeyerEvent::Kind kind, TextView text) {
     events_.push_back(KeyerEvent{tickTimeMs_, kind, Text(text), format_});
+    if (isLineEvent(kind)) ++lineChanges_;
 }
 
 // A timer period is at least 1 ms, as the system's timer requires.

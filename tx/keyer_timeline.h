@@ -83,6 +83,8 @@ public:
     void setWriterStateNow(rx::WriterState state) { writerState_ = state; }
 
     int ticks() const { return ticks_; }
+    // Line changes made by ticks that came while the keyer was not busy.
+    int lineChangesAfterIdle() const { return lineChangesAfterIdle_; }
     int titleRefreshes() const { return titleRefreshes_; }
     int linkTests() const { return linkTests_; }
     int qsoLogFlushes() const { return qsoLogFlushes_; }
@@ -131,6 +133,8 @@ private:
     long long nextTickMs_ = kStartPeriodMs;
     int periodMs_ = kStartPeriodMs;
     int ticks_ = 0;
+    int lineChanges_ = 0;
+    int lineChangesAfterIdle_ = 0;
     Text transmitText_ = u"TX> ";
     bool captureRunning_ = true;
     bool qsoLogOn_ = false;

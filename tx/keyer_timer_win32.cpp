@@ -86,10 +86,10 @@ void ThreadKeyerTimer::run() {
             WaitForSingleObject(wake_, INFINITE);
             continue;
         }
-        if (!waitUntil(dueUs) || stopping_) continue;
+        if (!waitUntil(dueUs, nextTickOnTime_) || stopping_) continue;
         if (schedule_.nextDueUs() != dueUs) continue;  // restarted meanwhile
         schedule_.beginTick();
-        tick_();
+        nextTickOnTime_ = tick_();
         schedule_.endTick(nowUs());
     }
 }
@@ -98,8 +98,10 @@ void ThreadKeyerTimer::run() {
 // the stop sets. The last stretch it sleeps in steps of a millisecond,
 // checking for a restart or the stop after each: a plain sleep needs no
 // round trip to another process (under Wine a timed wait on an event does,
-// and a busy server can wake it late). The last four milliseconds it yields.
-bool ThreadKeyerTimer::waitUntil(long long dueUs) {
+// and a busy server can wake it late). Before a tick that may change a line
+// it yields for the last four milliseconds.
+bool ThreadKeyerTimer::waitUntil(long long dueUs, bool onTime) {
+    const long long yieldWindowUs = onTime ? kYieldWindowUs : 0;
     for (;;) {
         if (stopping_ || schedule_.nextDueUs() != dueUs) return false;
         const long long leftUs = dueUs - nowUs();
@@ -109,7 +111,7 @@ bool ThreadKeyerTimer::waitUntil(long long dueUs) {
             if (eventWaitMs > 0 && WaitForSingleObject(wake_, eventWaitMs) == WAIT_OBJECT_0) {
                 return false;
             }
-        } else if (leftUs > kYieldWindowUs) {
+        } else if (leftUs > yieldWindowUs) {
             Sleep(kSleepStepMs);
         } else {
             SwitchToThread();

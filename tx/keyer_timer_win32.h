@@ -4,9 +4,11 @@
 // Restarting from inside the tick is a change of the schedule, never a
 // kill of the running timer, so it cannot deadlock, and the ticks of one
 // thread cannot overlap. With 1 ms timer resolution the thread waits on an
-// event until 10 ms before a tick is due, sleeps in 1 ms steps until 4 ms
-// before it and yields the processor for the rest, so that ticks land
-// within a fraction of a millisecond.
+// event until 10 ms before a tick is due and sleeps in 1 ms steps from
+// there. A tick that may change a line is held to a fraction of a
+// millisecond: for the last 4 ms the thread yields the processor rather
+// than sleep. The tick tells which kind the next one is, so an idle keyer
+// costs next to no processor time.
 
 #include <windows.h>
 
@@ -20,7 +22,8 @@ namespace qs::tx {
 
 class ThreadKeyerTimer : public KeyerTimer {
 public:
-    using Tick = std::function<void()>;
+    // Runs one tick; true when the next one may change a line.
+    using Tick = std::function<bool()>;
 
     ThreadKeyerTimer() = default;
     ~ThreadKeyerTimer() override;
@@ -38,8 +41,9 @@ public:
 private:
     static DWORD WINAPI threadMain(void* self);
     void run();
-    // Waits until `dueUs`; false when woken for a change or the stop.
-    bool waitUntil(long long dueUs);
+    // Waits until `dueUs`, to the fraction of a millisecond when `onTime`;
+    // false when woken for a change or the stop.
+    bool waitUntil(long long dueUs, bool onTime);
     long long nowUs() const;
     void dismissThreadWindows();
 
@@ -49,6 +53,7 @@ private:
     DWORD threadId_ = 0;
     HANDLE wake_ = nullptr;
     std::atomic<bool> stopping_{false};
+    bool nextTickOnTime_ = true;  // the timer thread's own
     LARGE_INTEGER frequency_{};
     bool periodRaised_ = false;
 };

@@ -139,7 +139,13 @@ void CQuillstoneView::storeFramePlacement() {
 
 // 57 ms until the engine sets its own periods, 1 ms resolution.
 void CQuillstoneView::startKeyerTimer() {
-    keyerTimer_.start([this] { core_.keyer().keyerTick(); }, kKeyerStartPeriodMs);
+    keyerTimer_.start(
+        [this] {
+            tx::Keyer& keyer = core_.keyer();
+            keyer.keyerTick();
+            return keyer.busy();
+        },
+        kKeyerStartPeriodMs);
 }
 
 void CQuillstoneView::stopKeyerTimer() {

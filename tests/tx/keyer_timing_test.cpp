@@ -96,5 +96,37 @@ TEST(KeyerTiming, NothingBeforeCaptureRunsAndIdleTicksRefreshTheTitle) {
     EXPECT_EQ(idle.titleRefreshes(), 2);
 }
 
+// The keying timer holds only the ticks of a busy keyer to the millisecond:
+// no tick that comes while it is idle may change a line, whatever is sent,
+// with or without PTT, added or deleted while sending.
+TEST(KeyerTiming, OnlyTicksOfABusyKeyerChangeLines) {
+    struct Case {
+        const char* name;
+        TextView options;
+        TextView text;
+    };
+    const Case cases[] = {
+        {"no PTT", u"", u"CQ DE JA1ABC 5NN"},
+        {"PTT lead", kLead100, u"E T  PARIS"},
+        {"PTT through HamLog", u"NMENN1123CN5001218NHNN", u"TEST DE JA1ABC"},
+        {"heavy weights", u"NMENN1934ANN5001218NNNN", u"K 73"},
+    };
+    for (const Case& c : cases) {
+        KeyerTimeline timeline(rx::patternFor);
+        timeline.setHamLog(true, true);
+        if (!c.options.empty()) timeline.keyer().applyKeyingOptions(c.options);
+        timeline.appendText(c.text);
+        timeline.runUntil(timeline.nowMs() + 700);
+        timeline.appendText(u" AGN");
+        ASSERT_TRUE(timeline.runUntilSent(60000)) << c.name;
+        timeline.appendText(u"PSE K");
+        timeline.runUntil(timeline.nowMs() + 400);
+        timeline.setTransmitText(u"TX> ");
+        ASSERT_TRUE(timeline.runUntilSent(timeline.nowMs() + 60000)) << c.name;
+        EXPECT_GT(timeline.lineEvents().size(), 40u) << c.name;
+        EXPECT_EQ(timeline.lineChangesAfterIdle(), 0) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace qs::tx
