@@ -300,7 +300,8 @@ void AdaptiveDecoder::takeMark(int hops) {
         return;
     }
     timing_.onMark(hops);
-    if (elementCount_ > 0 && pendingGap_ > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && pendingGap_ > timing_.sureLetterSplitHops() && !acquiring())
+        endLetter();
     if (elementCount_ == LetterReader::kMaxElements) endLetter();
     if (elementCount_ > 0) gaps_[elementCount_] = pendingGap_;
     marks_[elementCount_++] = hops;
@@ -310,7 +311,7 @@ void AdaptiveDecoder::takeMark(int hops) {
 // While the timing is still being acquired, the letters of the first word
 // wait for its end and are read together with what the word taught.
 void AdaptiveDecoder::spaceSoFar(int hops) {
-    if (elementCount_ > 0 && hops > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && hops > timing_.sureLetterSplitHops() && !acquiring()) endLetter();
     if (hops <= timing_.wordSplitHops()) return;
     if (acquiring_) {
         acquisitionDue_ = elementCount_ > 0;
