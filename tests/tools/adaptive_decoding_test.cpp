@@ -167,6 +167,40 @@ TEST(AdaptiveDecoding, SendersHabitsAndBandConditions) {
     }
 }
 
+std::string withoutBlanks(const std::string& text) {
+    std::string letters = text;
+    letters.erase(std::remove(letters.begin(), letters.end(), ' '), letters.end());
+    return letters;
+}
+
+// A hand keyer whose every element and gap strays by a quarter or nearly a
+// third of its length, at three speeds: most letters after the first word
+// still come out right (word spaces aside, which such a hand leaves in doubt).
+TEST(AdaptiveDecoding, AnUnevenHandsLettersStayReadable) {
+    struct Case {
+        double jitter;
+        double worstRate;
+    };
+    for (const Case& c : {Case{0.25, 0.21}, Case{0.3, 0.4}}) {
+        CharErrors total;
+        for (const double cpm : {70.0, 100.0, 140.0}) {
+            for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+                test::CwSignal signal = signalAt(cpm, 640);
+                signal.noisy = true;
+                signal.snrDb = 12.0;
+                signal.timingJitter = c.jitter;
+                signal.seed = seed + static_cast<std::uint32_t>(cpm);
+                const std::string decoded = decodeAdaptively(test::cwAudio(kText, signal));
+                const CharErrors errors = charErrors(withoutBlanks(afterFirstWord(decoded)),
+                                                     withoutBlanks(afterFirstWord(kText)));
+                total.edits += errors.edits;
+                total.referenceLength += errors.referenceLength;
+            }
+        }
+        EXPECT_LT(total.rate(), c.worstRate) << "jitter " << c.jitter;
+    }
+}
+
 // After the first word, each letter is shown at most a word space (seven
 // units) and one block after its last mark ends.
 TEST(AdaptiveDecoding, LettersAppearWithinAWordSpaceOfTheirEnd) {
