@@ -31,6 +31,8 @@ constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
+constexpr double kSureLetterShare = 1.0;    // of the letter gap: a letter has surely ended
+constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
@@ -300,18 +302,33 @@ void AdaptiveDecoder::takeMark(int hops) {
         return;
     }
     timing_.onMark(hops);
-    if (elementCount_ > 0 && pendingGap_ > timing_.sureLetterSplitHops() && !acquiring())
-        endLetter();
+    if (elementCount_ > 0 && pendingGap_ > sureLetterSplitHops() && !acquiring()) endLetter();
     if (elementCount_ == LetterReader::kMaxElements) endLetter();
     if (elementCount_ > 0) gaps_[elementCount_] = pendingGap_;
     marks_[elementCount_++] = hops;
     gapFollowsMark_ = true;
+    readAheadIfLong();
+}
+
+// Letters run together are read as they come, all but the last, which
+// waits for what follows; so a hand whose letter gaps are short still shows
+// its letters within a letter or two.
+void AdaptiveDecoder::readAheadIfLong() {
+    if (elementCount_ < kLookAheadElements || acquiring()) return;
+    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text, true) > 0) {
+        wordOpen_ = true;
+        readUpToHop_ = hopsRecorded_;
+    }
+    const int from = reader_.heldFrom();
+    std::copy(marks_ + from, marks_ + elementCount_, marks_);
+    std::copy(gaps_ + from, gaps_ + elementCount_, gaps_);
+    elementCount_ -= from;
 }
 
 // While the timing is still being acquired, the letters of the first word
 // wait for its end and are read together with what the word taught.
 void AdaptiveDecoder::spaceSoFar(int hops) {
-    if (elementCount_ > 0 && hops > timing_.sureLetterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && hops > sureLetterSplitHops() && !acquiring()) endLetter();
     if (hops <= timing_.wordSplitHops()) return;
     if (acquiring_) {
         acquisitionDue_ = elementCount_ > 0;
@@ -322,6 +339,13 @@ void AdaptiveDecoder::spaceSoFar(int hops) {
         outputs_.text.appendWordSpace();
         wordOpen_ = false;
     }
+}
+
+// Shorter gaps beyond the element gap may still be element gaps of an
+// uneven hand: the letters they part are read together, and the likeliest
+// reading tells where they part.
+double AdaptiveDecoder::sureLetterSplitHops() const {
+    return std::max(timing_.letterSplitHops(), kSureLetterShare * timing_.letterGapHops());
 }
 
 bool AdaptiveDecoder::acquiring() const {

@@ -72,6 +72,8 @@ class AdaptiveDecoder {
     void onRun(const KeyRun& run);
     void takeRun(const KeyRun& run);
     void takeMark(int hops);
+    void readAheadIfLong();
+    double sureLetterSplitHops() const;
     void spaceSoFar(int hops);
     void endLetter();
     bool acquiring() const;

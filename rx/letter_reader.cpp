@@ -45,7 +45,7 @@ LetterReader::Piece LetterReader::bestPiece(int first, int end) const {
 }
 
 int LetterReader::read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
-                       DecodedTextSink& sink) {
+                       DecodedTextSink& sink, bool holdLast) {
     count = std::clamp(count, 0, kMaxElements);
     for (int k = 0; k < count; ++k) {
         dotCost_[k] = cost(marks[k], timing.dotHops(), timing.markSpread());
@@ -79,8 +79,10 @@ int LetterReader::read(const int* marks, const int* gaps, int count, const Timin
     int ends[kMaxElements] = {};
     int pieces = 0;
     for (int end = count; end > 0; end = pieceStart_[end]) ends[pieces++] = end;
+    const int held = holdLast && pieces > 0 ? 1 : 0;  // ends[0] is the last piece
+    heldFrom_ = held > 0 ? pieceStart_[count] : count;
     int shown = 0;
-    while (pieces > 0) {
+    while (pieces > held) {
         const int end = ends[--pieces];
         if (pieceFit_[end] > worstFit) continue;
         if (const auto text = lookupReceived(pieceCode_[end])) {

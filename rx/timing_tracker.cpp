@@ -213,13 +213,6 @@ double TimingTracker::letterSplitHops() const {
     return std::sqrt(elementGapHops_ * letterGapHops_);
 }
 
-// Three spreads above the element gap, between the letter split and the
-// letter gap.
-double TimingTracker::sureLetterSplitHops() const {
-    const double beyond = elementGapHops_ * std::exp(3.0 * gapSpread_);
-    return std::max(letterSplitHops(), std::min(beyond, letterGapHops_));
-}
-
 // Midway, in the logarithm, between the letter gap and a word gap of
 // seven units to its three.
 double TimingTracker::wordSplitHops() const {

@@ -38,8 +38,6 @@ class TimingTracker {
     // A longer gap ends a letter, a still longer one a word.
     double letterSplitHops() const;
     double wordSplitHops() const;
-    // Beyond this a gap is surely no element gap, whatever the spread.
-    double sureLetterSplitHops() const;
     // Standard deviations of the logarithm of marks and gaps about their
     // kinds; never below kLeastSpread.
     static constexpr double kLeastSpread = 0.15;

@@ -244,23 +244,20 @@ TEST(TimingTracker, FitCostTellsMorseFromRandomRuns) {
     EXPECT_GT(random.meanFitCost(), 0.08);
 }
 
-// A steady hand leaves the spreads at their least, and only the letter split
-// ends a letter for sure; an uneven one widens both, and a gap must then be
-// well beyond the element gap to end a letter without looking further.
+// A steady hand leaves the spreads at their least; an uneven one widens
+// both, within bounds.
 TEST(TimingTracker, LearnsHowUnevenTheHandIs) {
     TimingTracker steady;
     keyInto(steady, kCqCall, 20.0);
     EXPECT_DOUBLE_EQ(steady.markSpread(), TimingTracker::kLeastSpread);
     EXPECT_DOUBLE_EQ(steady.gapSpread(), TimingTracker::kLeastSpread);
-    EXPECT_DOUBLE_EQ(steady.sureLetterSplitHops(), steady.letterSplitHops());
 
     TimingTracker uneven;
     keyInto(uneven, kCqCall, 20.0, 0.5, 3.0, 0.45);
     EXPECT_GT(uneven.markSpread(), 0.2);
     EXPECT_GT(uneven.gapSpread(), 0.2);
     EXPECT_LE(uneven.markSpread(), 0.45);
-    EXPECT_GT(uneven.sureLetterSplitHops(), uneven.letterSplitHops() + 5.0);
-    EXPECT_LE(uneven.sureLetterSplitHops(), uneven.letterGapHops());
+    EXPECT_LE(uneven.gapSpread(), 0.45);
 }
 
 // Reads marks and gaps in hops through the reader.
@@ -295,6 +292,34 @@ TEST(LetterReader, ReadsTheLikeliestLettersAndLeavesOutNoise) {
         {{3, 200}, {120}, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(read(c.marks, c.gaps, timing), c.reading);
+}
+
+// Letters run together are read but for the last, which waits for what
+// follows; its first element is told.
+TEST(LetterReader, HoldsBackTheLastLetterWhenAsked) {
+    TimingTracker timing;
+    keyInto(timing, kCqCall, 20.0);
+    struct Case {
+        std::vector<int> marks;
+        std::vector<int> gaps;
+        const char* shown;
+        int heldFrom;
+    };
+    const Case cases[] = {
+        {{20, 20, 20, 60, 20}, {20, 20, 60, 20}, "S", 3},
+        {{60, 20, 60, 20, 20, 60}, {20, 20, 20, 60, 20}, "C", 4},
+        {{20}, {}, "", 0},
+    };
+    for (const Case& c : cases) {
+        test::RecordingTextSink sink;
+        LetterReader reader;
+        std::vector<int> gapsBefore(c.marks.size(), 0);
+        for (std::size_t k = 1; k < c.marks.size(); ++k) gapsBefore[k] = c.gaps[k - 1];
+        reader.read(c.marks.data(), gapsBefore.data(), static_cast<int>(c.marks.size()), timing,
+                    sink, true);
+        EXPECT_EQ(sink.shownText(), c.shown);
+        EXPECT_EQ(reader.heldFrom(), c.heldFrom);
+    }
 }
 
 // An A with every length half a unit off is noise from a steady hand but a
