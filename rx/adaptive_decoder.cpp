@@ -32,6 +32,7 @@ constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over 
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
 constexpr double kSureLetterShare = 1.0;    // of the letter gap: a letter has surely ended
+constexpr double kWeakContrastDb = 18.0;    // marks over the floor of a weak signal
 constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
@@ -328,12 +329,15 @@ void AdaptiveDecoder::readAheadIfLong() {
 // While the timing is still being acquired, the letters of the first word
 // wait for its end and are read together with what the word taught.
 void AdaptiveDecoder::spaceSoFar(int hops) {
-    if (elementCount_ > 0 && hops > sureLetterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && hops > sureLetterSplitHops() && !acquiring() && !loneBlip()) {
+        endLetter();
+    }
     if (hops <= timing_.wordSplitHops()) return;
     if (acquiring_) {
         acquisitionDue_ = elementCount_ > 0;
         return;
     }
+    if (loneBlip()) dropLetter();
     endLetter();
     if (wordOpen_) {
         outputs_.text.appendWordSpace();
@@ -346,6 +350,13 @@ void AdaptiveDecoder::spaceSoFar(int hops) {
 // reading tells where they part.
 double AdaptiveDecoder::sureLetterSplitHops() const {
     return std::max(timing_.letterSplitHops(), kSureLetterShare * timing_.letterGapHops());
+}
+
+// On a weak signal a single mark between word spaces is most likely a burst
+// of noise: it waits for the next mark and is dropped if a word space comes
+// first.
+bool AdaptiveDecoder::loneBlip() const {
+    return elementCount_ == 1 && !wordOpen_ && slicer_.contrastDb() < kWeakContrastDb;
 }
 
 bool AdaptiveDecoder::acquiring() const {

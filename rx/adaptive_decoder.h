@@ -77,6 +77,7 @@ class AdaptiveDecoder {
     void spaceSoFar(int hops);
     void endLetter();
     bool acquiring() const;
+    bool loneBlip() const;
     void dropLetter() { elementCount_ = 0; }
     void openSquelch();
     void acquireIfDue();

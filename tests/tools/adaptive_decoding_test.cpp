@@ -122,6 +122,18 @@ TEST(AdaptiveDecoding, TheFirstWordIsReadToo) {
     }
 }
 
+// A lone dot or dash between word spaces is a letter on a fair signal, not
+// noise.
+TEST(AdaptiveDecoding, ALoneMarkOnAFairSignalIsALetter) {
+    const std::string text = "CQ DE JA1ABC E E T JA1ABC E K";
+    for (const double snrDb : {99.0, 0.0}) {
+        test::CwSignal signal = signalAt(110, 590);
+        signal.noisy = snrDb < 50;
+        signal.snrDb = snrDb;
+        expectExactAfterFirstWord(decodeAdaptively(test::cwAudio(text, signal)), text);
+    }
+}
+
 TEST(AdaptiveDecoding, SixtySecondsOfNoiseAlonePrintNothing) {
     for (const double snrDb : {-6.0, 10.0}) {
         EXPECT_EQ(decodeAdaptively(test::noiseAlone(60.0, 8000.0, snrDb, 3)), "") << snrDb;
