@@ -31,6 +31,9 @@ constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
+constexpr double kSureLetterShare = 1.0;    // of the letter gap: a letter has surely ended
+constexpr double kWeakContrastDb = 18.0;    // marks over the floor of a weak signal
+constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
@@ -300,27 +303,60 @@ void AdaptiveDecoder::takeMark(int hops) {
         return;
     }
     timing_.onMark(hops);
-    if (elementCount_ > 0 && pendingGap_ > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && pendingGap_ > sureLetterSplitHops() && !acquiring()) endLetter();
     if (elementCount_ == LetterReader::kMaxElements) endLetter();
     if (elementCount_ > 0) gaps_[elementCount_] = pendingGap_;
     marks_[elementCount_++] = hops;
     gapFollowsMark_ = true;
+    readAheadIfLong();
+}
+
+// Letters run together are read as they come, all but the last, which
+// waits for what follows; so a hand whose letter gaps are short still shows
+// its letters within a letter or two.
+void AdaptiveDecoder::readAheadIfLong() {
+    if (elementCount_ < kLookAheadElements || acquiring()) return;
+    if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text, true) > 0) {
+        wordOpen_ = true;
+        readUpToHop_ = hopsRecorded_;
+    }
+    const int from = reader_.heldFrom();
+    std::copy(marks_ + from, marks_ + elementCount_, marks_);
+    std::copy(gaps_ + from, gaps_ + elementCount_, gaps_);
+    elementCount_ -= from;
 }
 
 // While the timing is still being acquired, the letters of the first word
 // wait for its end and are read together with what the word taught.
 void AdaptiveDecoder::spaceSoFar(int hops) {
-    if (elementCount_ > 0 && hops > timing_.letterSplitHops() && !acquiring()) endLetter();
+    if (elementCount_ > 0 && hops > sureLetterSplitHops() && !acquiring() && !loneBlip()) {
+        endLetter();
+    }
     if (hops <= timing_.wordSplitHops()) return;
     if (acquiring_) {
         acquisitionDue_ = elementCount_ > 0;
         return;
     }
+    if (loneBlip()) dropLetter();
     endLetter();
     if (wordOpen_) {
         outputs_.text.appendWordSpace();
         wordOpen_ = false;
     }
+}
+
+// Shorter gaps beyond the element gap may still be element gaps of an
+// uneven hand: the letters they part are read together, and the likeliest
+// reading tells where they part.
+double AdaptiveDecoder::sureLetterSplitHops() const {
+    return std::max(timing_.letterSplitHops(), kSureLetterShare * timing_.letterGapHops());
+}
+
+// On a weak signal a single mark between word spaces is most likely a burst
+// of noise: it waits for the next mark and is dropped if a word space comes
+// first.
+bool AdaptiveDecoder::loneBlip() const {
+    return elementCount_ == 1 && !wordOpen_ && slicer_.contrastDb() < kWeakContrastDb;
 }
 
 bool AdaptiveDecoder::acquiring() const {

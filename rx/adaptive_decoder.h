@@ -72,9 +72,12 @@ class AdaptiveDecoder {
     void onRun(const KeyRun& run);
     void takeRun(const KeyRun& run);
     void takeMark(int hops);
+    void readAheadIfLong();
+    double sureLetterSplitHops() const;
     void spaceSoFar(int hops);
     void endLetter();
     bool acquiring() const;
+    bool loneBlip() const;
     void dropLetter() { elementCount_ = 0; }
     void openSquelch();
     void acquireIfDue();

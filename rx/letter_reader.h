@@ -20,9 +20,12 @@ class LetterReader {
     // marks[k]: mark k; gaps[k]: the gap before mark k (k >= 1). Appends the
     // reading, piece by piece, to the sink, leaving out pieces that fit no
     // letter well (noise); returns how many were appended.
-    // count: 1..kMaxElements.
+    // count: 1..kMaxElements. With holdLast the last piece is not appended
+    // but waits for what follows; heldFrom() is then its first element
+    // (otherwise count).
     int read(const int* marks, const int* gaps, int count, const TimingTracker& timing,
-             DecodedTextSink& sink);
+             DecodedTextSink& sink, bool holdLast = false);
+    int heldFrom() const { return heldFrom_; }
 
   private:
     struct Piece {
@@ -37,6 +40,7 @@ class LetterReader {
     int pieceStart_[kMaxElements + 1] = {};
     int pieceCode_[kMaxElements + 1] = {};
     double pieceFit_[kMaxElements + 1] = {};  // cost per element of the piece
+    int heldFrom_ = 0;
 };
 
 }  // namespace qs::rx

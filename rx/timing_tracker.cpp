@@ -22,6 +22,7 @@ double unitHopsAt(double cpm) {
 
 void TimingTracker::reset() {
     markCount_ = markNext_ = gapCount_ = gapNext_ = marksSeen_ = 0;
+    markSpread_ = gapSpread_ = kLeastSpread;
     unitHops_ = unitHopsAt(kStartCpm);
     dotHops_ = unitHops_;
     dashHops_ = 3.0 * dotHops_;
@@ -74,6 +75,37 @@ double geometricMean(double logSum, int count, double fallback) {
 constexpr double kPriorWeight = 1.0;
 double steadiedMean(double logSum, int count, double likely) {
     return std::exp((logSum + kPriorWeight * std::log(likely)) / (count + kPriorWeight));
+}
+
+// A spread from the squared deviations of `count` lengths, drawn towards
+// the least spread as if `kSpreadPriorWeight` lengths had measured that.
+constexpr double kSpreadPriorWeight = 4.0;
+constexpr double kMostSpread = 0.45;
+double steadiedSpread(double squareSum, int count) {
+    const double least = TimingTracker::kLeastSpread;
+    const double variance =
+        (squareSum + kSpreadPriorWeight * least * least) / (count + kSpreadPriorWeight);
+    return std::clamp(std::sqrt(variance), least, kMostSpread);
+}
+
+// Squared deviations of the lengths in [low, split) from `shortMean` and of
+// those in [split, high) from `longMean` (all logarithms).
+struct Deviations {
+    double squareSum = 0.0;
+    int count = 0;
+};
+template <std::size_t N>
+Deviations deviations(const std::array<double, N>& lengths, int count, double low, double split,
+                      double high, double shortMean, double longMean) {
+    Deviations result;
+    for (int k = 0; k < count; ++k) {
+        const double x = lengths[k];
+        if (x < low || x >= high) continue;
+        const double d = x - (x < split ? shortMean : longMean);
+        result.squareSum += d * d;
+        ++result.count;
+    }
+    return result;
 }
 
 }  // namespace
@@ -135,6 +167,9 @@ void TimingTracker::measureMarks(double unitHops) {
     dotHops_ = geometricMean(dotSum, dots,
                              dashes > 0 ? geometricMean(dashSum, dashes, 0) / 3.0 : unitHops);
     dashHops_ = geometricMean(dashSum, dashes, 3.0 * dotHops_);
+    const Deviations spread = deviations(marks_, markCount_, shortest, split, split + kLogThree,
+                                         std::log(dotHops_), std::log(dashHops_));
+    markSpread_ = steadiedSpread(spread.squareSum, spread.count);
 }
 
 void TimingTracker::measureGaps(double unitHops) {
@@ -153,6 +188,10 @@ void TimingTracker::measureGaps(double unitHops) {
     }
     elementGapHops_ = geometricMean(elementSum, elements, unitHops);
     letterGapHops_ = steadiedMean(letterSum, letters, elementGapHops_ + 2.0 * unitHops);
+    const Deviations spread =
+        deviations(gaps_, gapCount_, logUnit - kLogFragment, logUnit + kLogDashSplit,
+                   logUnit + kLogWordSplit, std::log(elementGapHops_), std::log(letterGapHops_));
+    gapSpread_ = steadiedSpread(spread.squareSum, spread.count);
 }
 
 // The element gap stays within reach of the dot and the letter gap beyond

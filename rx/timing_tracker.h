@@ -9,7 +9,10 @@
 // element and letter gaps likewise, so the sender's weight and dash length
 // are learnt; runs shorter than half the unit are pieces broken off by noise
 // and measure nothing, and the letter gap leans towards the element gap and
-// two units. Speed changes are followed within a few letters.
+// two units. The spread of marks and of gaps about their kinds is learnt
+// too, as the standard deviation of the logarithm, so that a jittery hand
+// widens what counts as a dot or an element gap. Speed changes are followed
+// within a few letters.
 
 #include <array>
 
@@ -35,6 +38,11 @@ class TimingTracker {
     // A longer gap ends a letter, a still longer one a word.
     double letterSplitHops() const;
     double wordSplitHops() const;
+    // Standard deviations of the logarithm of marks and gaps about their
+    // kinds; never below kLeastSpread.
+    static constexpr double kLeastSpread = 0.15;
+    double markSpread() const { return markSpread_; }
+    double gapSpread() const { return gapSpread_; }
     // Characters per minute on the 50-unit word.
     double charsPerMinute() const;
     int marksSeen() const { return marksSeen_; }
@@ -62,6 +70,8 @@ class TimingTracker {
     double dashHops_ = 0.0;
     double elementGapHops_ = 0.0;
     double letterGapHops_ = 0.0;
+    double markSpread_ = kLeastSpread;
+    double gapSpread_ = kLeastSpread;
 };
 
 }  // namespace qs::rx

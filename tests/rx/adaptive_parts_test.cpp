@@ -144,10 +144,17 @@ TEST(KeySlicer, PrimedFromKnownLevelsReadsTheFirstRuns) {
 }
 
 // Marks and gaps of `elements` ("." and "-", " " between letters) at a unit
-// in hops, with weight.
+// in hops, with weight; with jitter every length is stretched on its own by
+// up to that share either way, evenly spread.
 void keyInto(TimingTracker& tracker, const std::string& elements, double unitHops,
-             double weight = 0.5, double dashUnits = 3.0) {
+             double weight = 0.5, double dashUnits = 3.0, double jitter = 0.0) {
     const double extra = (weight - 0.5) * 2.0 * unitHops;
+    unsigned state = 2024;
+    const auto stretched = [&](double hops) {
+        state = state * 1103515245u + 12345u;
+        const double even = ((state >> 16) % 1001) / 500.0 - 1.0;
+        return static_cast<int>(std::lround(hops * (1.0 + jitter * even)));
+    };
     bool first = true;
     int gapUnits = 1;
     for (const char c : elements) {
@@ -155,9 +162,9 @@ void keyInto(TimingTracker& tracker, const std::string& elements, double unitHop
             gapUnits = 3;
             continue;
         }
-        if (!first) tracker.onGap(static_cast<int>(std::lround(gapUnits * unitHops - extra)));
+        if (!first) tracker.onGap(stretched(gapUnits * unitHops - extra));
         const double units = c == '-' ? dashUnits : 1.0;
-        tracker.onMark(static_cast<int>(std::lround(units * unitHops + extra)));
+        tracker.onMark(stretched(units * unitHops + extra));
         first = false;
         gapUnits = 1;
     }
@@ -237,6 +244,22 @@ TEST(TimingTracker, FitCostTellsMorseFromRandomRuns) {
     EXPECT_GT(random.meanFitCost(), 0.08);
 }
 
+// A steady hand leaves the spreads at their least; an uneven one widens
+// both, within bounds.
+TEST(TimingTracker, LearnsHowUnevenTheHandIs) {
+    TimingTracker steady;
+    keyInto(steady, kCqCall, 20.0);
+    EXPECT_DOUBLE_EQ(steady.markSpread(), TimingTracker::kLeastSpread);
+    EXPECT_DOUBLE_EQ(steady.gapSpread(), TimingTracker::kLeastSpread);
+
+    TimingTracker uneven;
+    keyInto(uneven, kCqCall, 20.0, 0.5, 3.0, 0.45);
+    EXPECT_GT(uneven.markSpread(), 0.2);
+    EXPECT_GT(uneven.gapSpread(), 0.2);
+    EXPECT_LE(uneven.markSpread(), 0.45);
+    EXPECT_LE(uneven.gapSpread(), 0.45);
+}
+
 // Reads marks and gaps in hops through the reader.
 std::string read(const std::vector<int>& marks, const std::vector<int>& gaps,
                  const TimingTracker& timing) {
@@ -269,6 +292,45 @@ TEST(LetterReader, ReadsTheLikeliestLettersAndLeavesOutNoise) {
         {{3, 200}, {120}, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(read(c.marks, c.gaps, timing), c.reading);
+}
+
+// Letters run together are read but for the last, which waits for what
+// follows; its first element is told.
+TEST(LetterReader, HoldsBackTheLastLetterWhenAsked) {
+    TimingTracker timing;
+    keyInto(timing, kCqCall, 20.0);
+    struct Case {
+        std::vector<int> marks;
+        std::vector<int> gaps;
+        const char* shown;
+        int heldFrom;
+    };
+    const Case cases[] = {
+        {{20, 20, 20, 60, 20}, {20, 20, 60, 20}, "S", 3},
+        {{60, 20, 60, 20, 20, 60}, {20, 20, 20, 60, 20}, "C", 4},
+        {{20}, {}, "", 0},
+    };
+    for (const Case& c : cases) {
+        test::RecordingTextSink sink;
+        LetterReader reader;
+        std::vector<int> gapsBefore(c.marks.size(), 0);
+        for (std::size_t k = 1; k < c.marks.size(); ++k) gapsBefore[k] = c.gaps[k - 1];
+        reader.read(c.marks.data(), gapsBefore.data(), static_cast<int>(c.marks.size()), timing,
+                    sink, true);
+        EXPECT_EQ(sink.shownText(), c.shown);
+        EXPECT_EQ(reader.heldFrom(), c.heldFrom);
+    }
+}
+
+// An A with every length half a unit off is noise from a steady hand but a
+// letter from an uneven one.
+TEST(LetterReader, AcceptsWhatFitsTheSendersSpread) {
+    TimingTracker steady;
+    keyInto(steady, kCqCall, 20.0);
+    TimingTracker uneven;
+    keyInto(uneven, kCqCall, 20.0, 0.5, 3.0, 0.45);
+    EXPECT_EQ(read({30, 40}, {30}, steady), "");
+    EXPECT_EQ(read({30, 40}, {30}, uneven), "A");
 }
 
 }  // namespace

@@ -122,6 +122,18 @@ TEST(AdaptiveDecoding, TheFirstWordIsReadToo) {
     }
 }
 
+// A lone dot or dash between word spaces is a letter on a fair signal, not
+// noise.
+TEST(AdaptiveDecoding, ALoneMarkOnAFairSignalIsALetter) {
+    const std::string text = "CQ DE JA1ABC E E T JA1ABC E K";
+    for (const double snrDb : {99.0, 0.0}) {
+        test::CwSignal signal = signalAt(110, 590);
+        signal.noisy = snrDb < 50;
+        signal.snrDb = snrDb;
+        expectExactAfterFirstWord(decodeAdaptively(test::cwAudio(text, signal)), text);
+    }
+}
+
 TEST(AdaptiveDecoding, SixtySecondsOfNoiseAlonePrintNothing) {
     for (const double snrDb : {-6.0, 10.0}) {
         EXPECT_EQ(decodeAdaptively(test::noiseAlone(60.0, 8000.0, snrDb, 3)), "") << snrDb;
@@ -164,6 +176,40 @@ TEST(AdaptiveDecoding, SendersHabitsAndBandConditions) {
         const std::string decoded = decodeAdaptively(test::cwAudio(kText, signal));
         EXPECT_LE(charErrors(afterFirstWord(decoded), afterFirstWord(kText)).rate(), 0.1)
             << decoded;
+    }
+}
+
+std::string withoutBlanks(const std::string& text) {
+    std::string letters = text;
+    letters.erase(std::remove(letters.begin(), letters.end(), ' '), letters.end());
+    return letters;
+}
+
+// A hand keyer whose every element and gap strays by a quarter or nearly a
+// third of its length, at three speeds: most letters after the first word
+// still come out right (word spaces aside, which such a hand leaves in doubt).
+TEST(AdaptiveDecoding, AnUnevenHandsLettersStayReadable) {
+    struct Case {
+        double jitter;
+        double worstRate;
+    };
+    for (const Case& c : {Case{0.25, 0.21}, Case{0.3, 0.4}}) {
+        CharErrors total;
+        for (const double cpm : {70.0, 100.0, 140.0}) {
+            for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+                test::CwSignal signal = signalAt(cpm, 640);
+                signal.noisy = true;
+                signal.snrDb = 12.0;
+                signal.timingJitter = c.jitter;
+                signal.seed = seed + static_cast<std::uint32_t>(cpm);
+                const std::string decoded = decodeAdaptively(test::cwAudio(kText, signal));
+                const CharErrors errors = charErrors(withoutBlanks(afterFirstWord(decoded)),
+                                                     withoutBlanks(afterFirstWord(kText)));
+                total.edits += errors.edits;
+                total.referenceLength += errors.referenceLength;
+            }
+        }
+        EXPECT_LT(total.rate(), c.worstRate) << "jitter " << c.jitter;
     }
 }
 
