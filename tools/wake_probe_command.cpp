@@ -50,7 +50,9 @@ std::vector<double> measureWakeLatenessMs(int seconds, int periodMs) {
     auto deadline = Clock::now();
     for (size_t i = 0; i < wakeUps; ++i) {
         deadline += period;
-        std::this_thread::sleep_until(deadline);
+        // Some runtimes end the sleep a little early (MinGW's rounds to
+        // whole milliseconds): sleep again until the deadline has passed.
+        while (Clock::now() < deadline) std::this_thread::sleep_until(deadline);
         const auto late = Clock::now() - deadline;
         latenessMs.push_back(std::chrono::duration<double, std::milli>(late).count());
         // A wake-up later than the period does not make the next ones count
