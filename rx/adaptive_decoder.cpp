@@ -31,7 +31,6 @@ constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
-constexpr double kSureLetterShare = 1.0;    // of the letter gap: a letter has surely ended
 constexpr double kWeakContrastDb = 18.0;    // marks over the floor of a weak signal
 constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
@@ -349,7 +348,7 @@ void AdaptiveDecoder::spaceSoFar(int hops) {
 // uneven hand: the letters they part are read together, and the likeliest
 // reading tells where they part.
 double AdaptiveDecoder::sureLetterSplitHops() const {
-    return std::max(timing_.letterSplitHops(), kSureLetterShare * timing_.letterGapHops());
+    return std::max(timing_.letterSplitHops(), timing_.letterGapHops());
 }
 
 // On a weak signal a single mark between word spaces is most likely a burst
