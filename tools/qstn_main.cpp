@@ -73,6 +73,10 @@ int dispatch(const std::vector<std::string>& args) {
     }
     for (const Command& command : kCommands) {
         if (args[0] == command.name) {
+            if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+                std::cout << command.help();
+                return 0;
+            }
             const std::vector<std::string> rest(args.begin() + 1, args.end());
             return command.run(rest, std::cout, std::cerr);
         }
