@@ -22,7 +22,6 @@
 #include "rx/key_slicer.h"
 #include "rx/letter_reader.h"
 #include "rx/level_display.h"
-#include "rx/median_filter.h"
 #include "rx/narrow_filter.h"
 #include "rx/receive_indicators.h"
 #include "rx/receive_settings.h"
@@ -93,8 +92,6 @@ class AdaptiveDecoder {
     Outputs outputs_;
     std::atomic<bool> resetRequested_{false};
 
-    MedianFilter medianFilter_;
-    SampleBlock samples_{};
     ToneSearch toneSearch_;
     NarrowFilter filter_;
     KeySlicer slicer_;

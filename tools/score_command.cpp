@@ -22,6 +22,7 @@ struct ScoreOptions {
     unsigned seed = 1;
     int perCondition = 3;
     bool showTexts = false;
+    bool adaptiveOnly = false;  // the built-in decoder takes five times as long
     std::string condition;  // empty: every condition
 };
 
@@ -84,8 +85,8 @@ bool parseScoreArguments(const std::vector<std::string>& args, ScoreOptions& opt
     for (std::size_t k = 0; k < args.size(); ++k) {
         const bool valued =
             args[k] == "--seed" || args[k] == "--per-condition" || args[k] == "--condition";
-        if (args[k] == "--show") {
-            options.showTexts = true;
+        if (args[k] == "--show" || args[k] == "--adaptive-only") {
+            (args[k] == "--show" ? options.showTexts : options.adaptiveOnly) = true;
             continue;
         }
         if (!valued) {
@@ -139,6 +140,7 @@ void scoreOne(const test::CorpusRecording& recording, bool adaptive, const Score
 
 std::string_view scoreHelp() {
     return R"(usage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]
+                  [--adaptive-only]
 
 Generates a corpus of CW recordings (seed 1; 3 recordings of about 20 s per
 condition, speeds 40..180/Min and tones 400..850 Hz drawn from the seed,
@@ -149,6 +151,7 @@ single) per condition and overall, the characters printed on noise alone,
 and the processor seconds each decoder took per minute of audio.
 --condition NAME decodes only the recordings of that condition (e.g.
 "snr 0 dB"). --show also prints every sent and decoded text.
+--adaptive-only skips the built-in decoder (its column then reads 0).
 )";
 }
 
@@ -161,7 +164,8 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     std::string error;
     if (!parseScoreArguments(args, options, error)) {
         err << "qstn score: " << error
-            << "\nusage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]\n";
+            << "\nusage: qstn score [--seed N] [--per-condition N] [--condition NAME] [--show]"
+               " [--adaptive-only]\n";
         return 2;
     }
     const std::vector<test::CorpusRecording> corpus =
@@ -180,13 +184,13 @@ int scoreCommand(const std::vector<std::string>& args, std::ostream& out, std::o
             out << recording.condition << " (" << recording.charsPerMinute << "/Min, "
                 << recording.toneHz << " Hz)\n  sent:     " << recording.text << '\n';
         }
-        scoreOne(recording, false, options, builtin, out);
+        if (!options.adaptiveOnly) scoreOne(recording, false, options, builtin, out);
         scoreOne(recording, true, options, adaptive, out);
     }
     out << std::left << std::setw(24) << "condition" << std::right << std::setw(11) << "builtin"
         << std::setw(11) << "adaptive" << '\n';
     for (const std::string& condition : order) {
-        if (builtin.byCondition.count(condition) == 0) continue;
+        if (adaptive.byCondition.count(condition) == 0) continue;
         printRow(out, condition, builtin.byCondition[condition].errors,
                  adaptive.byCondition[condition].errors);
     }

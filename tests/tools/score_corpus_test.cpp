@@ -95,5 +95,16 @@ TEST(ScoreCommand, DecodesOnlyTheConditionAskedFor) {
     EXPECT_NE(out.str().find("overall"), std::string::npos);
 }
 
+// The built-in decoder skipped: its column reads 0, the adaptive row stays.
+TEST(ScoreCommand, AdaptiveOnlySkipsTheBuiltinDecoder) {
+    std::ostringstream out, err;
+    ASSERT_EQ(scoreCommand({"--per-condition", "1", "--condition", "clean 40/Min", "--adaptive-only"},
+                           out, err),
+              0);
+    EXPECT_NE(out.str().find("clean 40/Min                  0.0 %"), std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("CPU per audio minute        0.000 s"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qs::tools

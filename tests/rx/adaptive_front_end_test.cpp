@@ -1,0 +1,119 @@
+// The adaptive decoder's front end on whole signals: how much of a weak
+// signal reaches the letters, and how a fast signal is taken up when its
+// tone is found only after the decoder has listened to noise.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "rx/display_canvas.h"
+#include "rx/receive_chain.h"
+#include "tests/support/cw_signal.h"
+#include "tests/support/recording_text_sink.h"
+
+namespace qs::rx {
+namespace {
+
+constexpr const char* kText = "CQ CQ DE JA1ABC JA1ABC K JR2XYZ DE JA1ABC GM UR RST 599 BK";
+
+std::string decodeAdaptively(const std::vector<double>& samples) {
+    ReceiveSettings settings;
+    settings.toneAuto = true;
+    settings.adaptiveDecoder = true;
+    test::RecordingTextSink sink;
+    NoIndicators indicators;
+    BlindCanvas levelCanvas(176, 55), spectrumCanvas(176, 55);
+    auto chain = std::make_unique<ReceiveChain>(
+        settings, ReceiveChain::Outputs{sink, indicators, levelCanvas, spectrumCanvas});
+    for (std::size_t first = 0; first + kBlockSamples <= samples.size(); first += kBlockSamples) {
+        std::copy_n(samples.begin() + first, kBlockSamples, chain->rawBlock().begin());
+        chain->processBlock();
+    }
+    return sink.shownText();
+}
+
+// Runs of blanks as one ("? " is a table text with its own blank).
+std::string singleBlanks(const std::string& text) {
+    std::string single;
+    for (const char c : text) {
+        if (c != ' ' || single.empty() || single.back() != ' ') single += c;
+    }
+    return single;
+}
+
+// Letters (blanks aside) of `sent` found in order in `decoded`: the longest
+// common subsequence, which garbage cannot inflate.
+int lettersInOrder(const std::string& decoded, const std::string& sent) {
+    std::vector<int> row(sent.size() + 1, 0);
+    for (const char d : decoded) {
+        if (d == ' ') continue;
+        int diagonal = 0;
+        for (std::size_t j = 1; j <= sent.size(); ++j) {
+            const int above = row[j];
+            row[j] = sent[j - 1] == d && d != ' ' ? diagonal + 1 : std::max(row[j], row[j - 1]);
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+test::CwSignal noisySignal(double cpm, double toneHz, double snrDb, std::uint32_t seed) {
+    test::CwSignal signal;
+    signal.charsPerMinute = cpm;
+    signal.toneHz = toneHz;
+    signal.noisy = true;
+    signal.snrDb = snrDb;
+    signal.seed = seed;
+    return signal;
+}
+
+// Nine decibels below the noise in 2500 Hz, at slow to fast speeds: most
+// letters come through, and few letters are made up.
+TEST(AdaptiveFrontEnd, NineDecibelsBelowTheNoiseMostLettersComeThrough) {
+    const std::string sent = kText;
+    const int sentLetters = static_cast<int>(std::count_if(
+        sent.begin(), sent.end(), [](char c) { return c != ' '; }));
+    int found = 0, printed = 0, total = 0;
+    for (const double cpm : {70.0, 110.0, 150.0}) {
+        for (const std::uint32_t seed : {11u, 12u}) {
+            const std::string decoded =
+                decodeAdaptively(test::cwAudio(kText, noisySignal(cpm, 640, -9.0, seed)));
+            found += lettersInOrder(decoded, sent);
+            printed += static_cast<int>(
+                std::count_if(decoded.begin(), decoded.end(), [](char c) { return c != ' '; }));
+            total += sentLetters;
+            SCOPED_TRACE(decoded);
+        }
+    }
+    EXPECT_GT(found, total * 55 / 100) << found << " of " << total;
+    EXPECT_LT(printed - found, total * 4 / 10) << printed << " printed";
+}
+
+// A fast sender at a fair level whose tone lies away from where the filter
+// starts: the levels heard before the tone was found do not hold the key
+// down, so the first word is read as well.
+TEST(AdaptiveFrontEnd, LevelsHeardBeforeTheToneWasFoundAreForgotten) {
+    struct Case {
+        double cpm;
+        double toneHz;
+        double jitter;
+        std::uint32_t seed;
+        const char* text;
+    };
+    const Case cases[] = {
+        {163, 702, 0.1, 1030, "G4XYZ QSL VK2DEF JR2XYZ ANT OM W1AW 100W BURO ? HR WX"},
+        {104, 604, 0.0, 3012, "G4XYZ W1AW DIPOLE 7K3QRS HPE HW"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cpm << "/Min, " << c.toneHz << " Hz");
+        test::CwSignal signal = noisySignal(c.cpm, c.toneHz, 10.0, c.seed);
+        signal.timingJitter = c.jitter;
+        EXPECT_EQ(singleBlanks(decodeAdaptively(test::cwAudio(c.text, signal))),
+                  std::string(c.text) + " ");
+    }
+}
+
+}  // namespace
+}  // namespace qs::rx
