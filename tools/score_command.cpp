@@ -85,8 +85,12 @@ bool parseScoreArguments(const std::vector<std::string>& args, ScoreOptions& opt
     for (std::size_t k = 0; k < args.size(); ++k) {
         const bool valued =
             args[k] == "--seed" || args[k] == "--per-condition" || args[k] == "--condition";
-        if (args[k] == "--show" || args[k] == "--adaptive-only") {
-            (args[k] == "--show" ? options.showTexts : options.adaptiveOnly) = true;
+        if (args[k] == "--show") {
+            options.showTexts = true;
+            continue;
+        }
+        if (args[k] == "--adaptive-only") {
+            options.adaptiveOnly = true;
             continue;
         }
         if (!valued) {
