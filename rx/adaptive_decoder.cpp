@@ -9,8 +9,6 @@ namespace qs::rx {
 
 namespace {
 
-constexpr double kFullScale = 32768.0;
-constexpr double kLowestLevelDb = -127.0;
 constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int kFixedToneReachBins = 2;  // a chosen tone is sought this far around
@@ -25,7 +23,6 @@ constexpr double kDebounceShare = 0.3;  // of the element the filter is matched 
 constexpr int kMaxDebounceHops = 12;
 constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
 constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
-constexpr int kReplayPeakPercent = 98;
 // Filter lengths tried on the recent audio: matched to dots of 250 to 65/Min.
 constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
@@ -62,7 +59,8 @@ void AdaptiveDecoder::restart() {
     squelch_.reset();
     phaseTurn_ = previousOutput_ = {};
     markHopsSeen_ = 0;
-    hopsRecorded_ = readUpToHop_ = openedAtHop_ = 0;
+    recent_.clear();
+    readUpToHop_ = openedAtHop_ = 0;
     elementCount_ = pendingGap_ = 0;
     gapFollowsMark_ = wordOpen_ = false;
     acquiring_ = acquisitionDue_ = false;
@@ -133,10 +131,9 @@ void AdaptiveDecoder::adaptFilterLength() {
 }
 
 void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, long long hop) {
-    float* const kept = recentSamples_.data() + (hopsRecorded_++ % kReplayHops) * kHopSamples;
-    for (int i = 0; i < kHopSamples; ++i) kept[i] = static_cast<float>(samples[i]);
+    recent_.record(samples);
     const std::complex<double> output = filter_.hop(samples);
-    const double level = levelDb(output);
+    const double level = NarrowFilter::levelDb(output);
     trackPhase(output);
     KeyRun run{};
     if (slicer_.onHop(level, debounceHops(filter_.length()), run)) onRun(run);
@@ -148,12 +145,6 @@ void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, l
              static_cast<int>(timing_.dashSplitHops()), static_cast<int>(timing_.letterSplitHops()),
              displayLevel(slicer_.thresholdDb() + gainDb_), nearestBin(filter_.toneHz())});
     }
-}
-
-double AdaptiveDecoder::levelDb(std::complex<double> output) const {
-    const double amplitude = 2.0 * std::abs(output) / kFullScale;
-    if (amplitude <= 0.0) return kLowestLevelDb;
-    return std::max(20.0 * std::log10(amplitude), kLowestLevelDb);
 }
 
 // Within a mark the output turns by the tone's offset from the oscillator.
@@ -190,7 +181,7 @@ void AdaptiveDecoder::openSquelch() {
     gapFollowsMark_ = false;
     acquisitionDue_ = false;
     acquiring_ = true;
-    openedAtHop_ = hopsRecorded_;
+    openedAtHop_ = recent_.hopsRecorded();
 }
 
 // Once enough marks or a word have come, or the recent audio would soon
@@ -202,9 +193,10 @@ void AdaptiveDecoder::openSquelch() {
 // from there, so the run in progress continues as it was read.
 void AdaptiveDecoder::acquireIfDue() {
     if (!acquiring_ || !squelch_.open()) return;
-    const long long first = std::max(readUpToHop_, hopsRecorded_ - kReplayHops);
-    const int count = static_cast<int>(hopsRecorded_ - first);
-    const bool full = hopsRecorded_ - openedAtHop_ >= kReplayHops / 2;
+    const long long recorded = recent_.hopsRecorded();
+    const long long first = std::max(readUpToHop_, recent_.oldestKeptHop());
+    const int count = static_cast<int>(recorded - first);
+    const bool full = recorded - openedAtHop_ >= RecentAudio::kHops / 2;
     if (!acquisitionDue_ && !full && timing_.marksSeen() < kAcquireMarks) return;
     acquiring_ = acquisitionDue_ = false;
     dropLetter();
@@ -214,7 +206,8 @@ void AdaptiveDecoder::acquireIfDue() {
     length = matchedFilterLength();
     replayPass(first, count, length, false);
     replayPass(first, count, length, true);
-    filter_ = replayFilter_;
+    filter_ = recent_.filter();
+    previousOutput_ = recent_.lastOutput();
     markHopsSeen_ = 0;
     phaseTurn_ = {};
 }
@@ -240,13 +233,13 @@ int AdaptiveDecoder::bestReplayLength(long long first, int count) {
 // One pass over the recent audio; its runs are read as letters or only
 // teach the timing.
 void AdaptiveDecoder::replayPass(long long first, int count, int length, bool read) {
-    refilterRecent(first, count, length);
-    primeSlicer(count);
+    recent_.refilter(first, count, filter_.toneHz(), length);
+    primeSlicer();
     if (!read) timing_.reset();
     gapFollowsMark_ = false;
     for (int k = 0; k < count; ++k) {
         KeyRun run{};
-        if (!slicer_.onHop(replayedLevels_[k], debounceHops(length), run)) continue;
+        if (!slicer_.onHop(recent_.levelDb(k), debounceHops(length), run)) continue;
         if (read) {
             takeRun(run);
         } else if (run.mark) {
@@ -258,28 +251,10 @@ void AdaptiveDecoder::replayPass(long long first, int count, int length, bool re
     }
 }
 
-void AdaptiveDecoder::refilterRecent(long long firstHop, int count, int length) {
-    replayFilter_.reset();
-    replayFilter_.setToneHz(filter_.toneHz());
-    replayFilter_.setLength(length);
-    for (int k = 0; k < count; ++k) {
-        const float* kept = recentSamples_.data() + ((firstHop + k) % kReplayHops) * kHopSamples;
-        for (int i = 0; i < kHopSamples; ++i) hopSamples_[i] = kept[i];
-        previousOutput_ = replayFilter_.hop(hopSamples_.data());
-        replayedLevels_[k] = static_cast<float>(levelDb(previousOutput_));
-    }
-}
-
-// The levels' low percentile is the noise floor, a high one the marks.
-void AdaptiveDecoder::primeSlicer(int count) {
-    std::copy_n(replayedLevels_.begin(), count, sortedLevels_.begin());
-    float* const begin = sortedLevels_.data();
-    std::nth_element(begin, begin + count / 10, begin + count);
-    const double floorDb = begin[count / 10];
-    const int peak = count * kReplayPeakPercent / 100;
-    std::nth_element(begin, begin + peak, begin + count);
+void AdaptiveDecoder::primeSlicer() {
+    const RecentAudio::Levels levels = recent_.levels();
     slicer_.reset();
-    slicer_.prime(floorDb, begin[peak]);
+    slicer_.prime(levels.floorDb, levels.markDb);
 }
 
 // A share of the element the filter is matched to, so that a pass over the
@@ -322,7 +297,7 @@ void AdaptiveDecoder::readAheadIfLong() {
     if (elementCount_ < kLookAheadElements || acquiring()) return;
     if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text, true) > 0) {
         wordOpen_ = true;
-        readUpToHop_ = hopsRecorded_;
+        readUpToHop_ = recent_.hopsRecorded();
     }
     const int from = reader_.heldFrom();
     std::copy(marks_ + from, marks_ + elementCount_, marks_);
@@ -371,7 +346,7 @@ void AdaptiveDecoder::endLetter() {
     if (elementCount_ == 0) return;
     if (reader_.read(marks_, gaps_, elementCount_, timing_, outputs_.text) > 0) {
         wordOpen_ = true;
-        readUpToHop_ = hopsRecorded_;
+        readUpToHop_ = recent_.hopsRecorded();
     }
     elementCount_ = 0;
 }

@@ -13,7 +13,6 @@
 // follows a word. Runs on the capture thread; fixed buffers, nothing
 // allocated per block.
 
-#include <array>
 #include <atomic>
 #include <complex>
 
@@ -25,6 +24,7 @@
 #include "rx/narrow_filter.h"
 #include "rx/receive_indicators.h"
 #include "rx/receive_settings.h"
+#include "rx/recent_audio.h"
 #include "rx/sample_block.h"
 #include "rx/signal_squelch.h"
 #include "rx/timing_tracker.h"
@@ -60,13 +60,10 @@ class AdaptiveDecoder {
     double toneProminenceDb() const { return toneSearch_.prominenceDb(); }
 
   private:
-    static constexpr int kReplayHops = 1024;
-
     void followTone();
     int matchedFilterLength() const;
     void adaptFilterLength();
     void processHop(const double* samples, HopObserver* observer, long long hop);
-    double levelDb(std::complex<double> output) const;
     void trackPhase(std::complex<double> output);
     void onRun(const KeyRun& run);
     void takeRun(const KeyRun& run);
@@ -82,8 +79,7 @@ class AdaptiveDecoder {
     void acquireIfDue();
     int bestReplayLength(long long first, int count);
     void replayPass(long long first, int count, int length, bool read);
-    void refilterRecent(long long firstHop, int count, int length);
-    void primeSlicer(int count);
+    void primeSlicer();
     static int debounceHops(int filterLength);
     void showIndicators();
     void drawLevel(double levelDb);
@@ -104,14 +100,9 @@ class AdaptiveDecoder {
     int markHopsSeen_ = 0;
     double gainDb_ = 0.0;
 
-    std::array<float, kReplayHops * kHopSamples> recentSamples_{};  // ring
-    std::array<float, kReplayHops> replayedLevels_{};
-    std::array<float, kReplayHops> sortedLevels_{};
-    std::array<double, kHopSamples> hopSamples_{};
-    long long hopsRecorded_ = 0;
+    RecentAudio recent_;
     long long readUpToHop_ = 0;  // the last letter shown was read here; older audio is done
     long long openedAtHop_ = 0;  // the squelch opened last
-    NarrowFilter replayFilter_;
 
     int marks_[LetterReader::kMaxElements] = {};
     int gaps_[LetterReader::kMaxElements] = {};

@@ -8,6 +8,8 @@ namespace qs::rx {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+constexpr double kFullScale = 32768.0;
+constexpr double kLowestLevelDb = -127.0;
 constexpr int kResumHops = kHopsPerBlock;  // running sums are recomputed this often
 
 }  // namespace
@@ -59,6 +61,12 @@ std::complex<double> NarrowFilter::hop(const double* samples) {
     phasor_ /= std::abs(phasor_);
     if (++hopsSinceResum_ >= kResumHops) resum();
     return secondSum_ * scale;
+}
+
+double NarrowFilter::levelDb(std::complex<double> output) {
+    const double amplitude = 2.0 * std::abs(output) / kFullScale;
+    if (amplitude <= 0.0) return kLowestLevelDb;
+    return std::max(20.0 * std::log10(amplitude), kLowestLevelDb);
 }
 
 }  // namespace qs::rx

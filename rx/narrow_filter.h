@@ -33,6 +33,9 @@ class NarrowFilter {
 
     void reset();
 
+    // An output's level in dB of 16-bit full scale, floored at -127 dB.
+    static double levelDb(std::complex<double> output);
+
   private:
     void resum();
 

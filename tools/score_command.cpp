@@ -23,7 +23,7 @@ struct ScoreOptions {
     int perCondition = 3;
     bool showTexts = false;
     bool adaptiveOnly = false;  // the built-in decoder takes five times as long
-    std::string condition;  // empty: every condition
+    std::string condition;      // empty: every condition
 };
 
 // Collects what a decoder prints, as ASCII.

@@ -1,14 +1,16 @@
-// The parts of the adaptive decoder: the narrow filter, the tone search, the
-// key slicer, the timing tracker and the letter reader.
+// The parts of the adaptive decoder: the narrow filter, the recent audio, the
+// tone search, the key slicer, the timing tracker and the letter reader.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "rx/key_slicer.h"
 #include "rx/letter_reader.h"
 #include "rx/narrow_filter.h"
+#include "rx/recent_audio.h"
 #include "rx/timing_tracker.h"
 #include "rx/tone_search.h"
 #include "tests/support/recording_text_sink.h"
@@ -53,6 +55,36 @@ SampleBlock blockOf(double hzA, double amplitudeA, double hzB, double amplitudeB
     }
     noise.add(block);
     return block;
+}
+
+// Audio kept past the ring's end, filtered again, gives what the live
+// filter gave; its floor and marks' level come from the keyed levels.
+TEST(RecentAudio, FiltersTheKeptHopsAgainAsTheyCameAfterTheRingWraps) {
+    RecentAudio recent;
+    NarrowFilter live;
+    live.setToneHz(700.0);
+    live.setLength(256);
+    const long total = RecentAudio::kHops + 300;
+    std::vector<double> liveDb;
+    double hop[kHopSamples];
+    for (long h = 0; h < total; ++h) {
+        const bool keyDown = (h / 20) % 2 == 0;
+        for (int i = 0; i < kHopSamples; ++i) {
+            hop[i] = keyDown ? sineAt(700.0, h * kHopSamples + i) : 0.0;
+        }
+        recent.record(hop);
+        liveDb.push_back(NarrowFilter::levelDb(live.hop(hop)));
+    }
+    EXPECT_EQ(recent.oldestKeptHop(), 300);
+    const int count = RecentAudio::kHops;
+    recent.refilter(recent.oldestKeptHop(), count, 700.0, 256);
+    // The histories differ for two boxcars only (16 hops); the ring keeps floats.
+    for (int k = 16; k < count; k += 7) {
+        EXPECT_NEAR(recent.levelDb(k), liveDb[300 + k], 0.01) << k;
+    }
+    const RecentAudio::Levels levels = recent.levels();
+    EXPECT_NEAR(levels.markDb, NarrowFilter::levelDb({4000.0, 0.0}), 0.5);
+    EXPECT_LT(levels.floorDb, levels.markDb - 60.0);
 }
 
 TEST(ToneSearch, LocksOnTheStrongestToneAndLeavesNoiseAlone) {
