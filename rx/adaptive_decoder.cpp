@@ -87,8 +87,10 @@ void AdaptiveDecoder::processBlock(const SampleBlock& rawBlock, HopObserver* obs
     for (int hop = 0; hop < kHopsPerBlock; ++hop) {
         processHop(rawBlock.data() + hop * kHopSamples, observer, firstHop + hop);
     }
+    // Only a locked tone is the one filtered: a peak not yet locked opens nothing.
+    const double prominenceDb = toneSearch_.locked() ? toneSearch_.prominenceDb() : 0.0;
     const bool wasOpen = squelch_.open();
-    const bool open = squelch_.update(toneSearch_.prominenceDb(), slicer_.contrastDb());
+    const bool open = squelch_.update(prominenceDb, slicer_.contrastDb());
     if (open && !wasOpen) openSquelch();
     acquireIfDue();
     showIndicators();

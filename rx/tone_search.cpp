@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kBinHz = static_cast<double>(kSampleRate) / kSpectrumSize;
 constexpr double kAveraging = 0.1;  // per block: about one second
-constexpr double kLockRatio = 4.0;  // a first lock wants a peak this far above the median
+// A first lock wants a peak this far above the median: about as far as the
+// squelch wants a tone to stand out before it opens on it.
+constexpr double kLockRatio = 3.5;
 constexpr double kJumpRatio = 1.5;  // a new peak must be this much stronger...
 constexpr int kJumpBlocks = 3;      // ...for this many blocks in a row
 constexpr double kTinyPower = 1e-12;
