@@ -19,6 +19,7 @@ constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applie
 constexpr double kMaxCorrectionHz = 10.0;
 constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
 constexpr double kRelengthRatio = 1.12;
+constexpr double kMaxRelengthStep = 1.3;
 constexpr double kDebounceShare = 0.3;  // of the element the filter is matched to
 constexpr int kMaxDebounceHops = 12;
 constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
@@ -123,11 +124,14 @@ int AdaptiveDecoder::matchedFilterLength() const {
                       NarrowFilter::kMinLength, NarrowFilter::kMaxLength);
 }
 
+// A step at most per block: a unit thrown off for a moment by a burst of
+// noise does not take the filter and the debounce with it.
 void AdaptiveDecoder::adaptFilterLength() {
     const double ratio = double(matchedFilterLength()) / filter_.length();
-    if (ratio > kRelengthRatio || ratio < 1.0 / kRelengthRatio) {
-        filter_.setLength(matchedFilterLength());
-    }
+    if (ratio <= kRelengthRatio && ratio >= 1.0 / kRelengthRatio) return;
+    const double step = std::clamp(ratio, 1.0 / kMaxRelengthStep, kMaxRelengthStep);
+    filter_.setLength(std::clamp(static_cast<int>(std::lround(step * filter_.length())),
+                                 NarrowFilter::kMinLength, NarrowFilter::kMaxLength));
 }
 
 void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, long long hop) {
