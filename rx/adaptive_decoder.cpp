@@ -29,8 +29,11 @@ constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
-constexpr double kWeakContrastDb = 18.0;    // marks over the floor of a weak signal
-constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
+// A filter longer than half the dot its runs give smears that dot: the runs
+// are more likely noise it keyed, whose length follows the filter's.
+constexpr double kUnresolvedCost = 0.5;   // per squared log of tried over matched, if longer
+constexpr double kWeakContrastDb = 18.0;  // marks over the floor of a weak signal
+constexpr int kLookAheadElements = 10;    // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
@@ -217,14 +220,17 @@ void AdaptiveDecoder::acquireIfDue() {
 }
 
 // Of filters from short to long, the one whose runs fit Morse best at a
-// dot that matches its length; the shorter one where they fit alike.
+// dot that matches its length, above all not a dot too short for it; the
+// shorter filter where they fit alike.
 int AdaptiveDecoder::bestReplayLength(long long first, int count) {
     int best = kReplayLengths[0];
     double bestCost = 0.0;
     for (const int length : kReplayLengths) {
         replayPass(first, count, length, false);
         const double mismatch = std::log(double(matchedFilterLength()) / length);
+        const double unresolved = std::max(0.0, -mismatch);
         const double cost = timing_.meanFitCost() + kLengthMismatchCost * mismatch * mismatch +
+                            kUnresolvedCost * unresolved * unresolved +
                             kLongerFilterCost * std::log(double(length) / kReplayLengths[0]);
         if (length == kReplayLengths[0] || cost < bestCost) {
             best = length;
