@@ -19,6 +19,7 @@ constexpr double kPhaseCorrection = 0.5;  // share of the measured offset applie
 constexpr double kMaxCorrectionHz = 10.0;
 constexpr double kFilterShareOfDot = 0.5;  // boxcar length against the dot
 constexpr double kRelengthRatio = 1.12;
+constexpr double kMaxRelengthStep = 1.3;
 constexpr double kDebounceShare = 0.3;  // of the element the filter is matched to
 constexpr int kMaxDebounceHops = 12;
 constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes...
@@ -28,8 +29,11 @@ constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
 constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
 // A longer filter may merge elements into runs that look like slower Morse.
 constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
-constexpr double kWeakContrastDb = 18.0;    // marks over the floor of a weak signal
-constexpr int kLookAheadElements = 10;      // elements waiting before the first are read
+// A filter longer than half the dot its runs give smears that dot: the runs
+// are more likely noise it keyed, whose length follows the filter's.
+constexpr double kUnresolvedCost = 0.5;   // per squared log of tried over matched, if longer
+constexpr double kWeakContrastDb = 18.0;  // marks over the floor of a weak signal
+constexpr int kLookAheadElements = 10;    // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
 constexpr int kAcquireMarks = 10;  // marks before letters are read one by one
 constexpr int kSpeedShownStep = 3;
@@ -125,11 +129,14 @@ int AdaptiveDecoder::matchedFilterLength() const {
                       NarrowFilter::kMinLength, NarrowFilter::kMaxLength);
 }
 
+// A step at most per block: a unit thrown off for a moment by a burst of
+// noise does not take the filter and the debounce with it.
 void AdaptiveDecoder::adaptFilterLength() {
     const double ratio = double(matchedFilterLength()) / filter_.length();
-    if (ratio > kRelengthRatio || ratio < 1.0 / kRelengthRatio) {
-        filter_.setLength(matchedFilterLength());
-    }
+    if (ratio <= kRelengthRatio && ratio >= 1.0 / kRelengthRatio) return;
+    const double step = std::clamp(ratio, 1.0 / kMaxRelengthStep, kMaxRelengthStep);
+    filter_.setLength(std::clamp(static_cast<int>(std::lround(step * filter_.length())),
+                                 NarrowFilter::kMinLength, NarrowFilter::kMaxLength));
 }
 
 void AdaptiveDecoder::processHop(const double* samples, HopObserver* observer, long long hop) {
@@ -215,14 +222,17 @@ void AdaptiveDecoder::acquireIfDue() {
 }
 
 // Of filters from short to long, the one whose runs fit Morse best at a
-// dot that matches its length; the shorter one where they fit alike.
+// dot that matches its length, above all not a dot too short for it; the
+// shorter filter where they fit alike.
 int AdaptiveDecoder::bestReplayLength(long long first, int count) {
     int best = kReplayLengths[0];
     double bestCost = 0.0;
     for (const int length : kReplayLengths) {
         replayPass(first, count, length, false);
         const double mismatch = std::log(double(matchedFilterLength()) / length);
+        const double unresolved = std::max(0.0, -mismatch);
         const double cost = timing_.meanFitCost() + kLengthMismatchCost * mismatch * mismatch +
+                            kUnresolvedCost * unresolved * unresolved +
                             kLongerFilterCost * std::log(double(length) / kReplayLengths[0]);
         if (length == kReplayLengths[0] || cost < bestCost) {
             best = length;

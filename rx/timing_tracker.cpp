@@ -57,9 +57,17 @@ const double kLogWordSplit = 0.5 * std::log(3.0 * 7.0);  // between three and se
 // A run shorter than half the unit is a piece broken off by noise: it does
 // not measure the elements.
 const double kLogFragment = std::log(2.0);
+// On a weak signal noise breaks pieces off the elements and keys short runs
+// of its own, about the narrow filter's length: half a dot. Such a run fits
+// a unit twice as fast perfectly, so at a unit it is much shorter than it
+// costs only part of a stray; else a burst of them pulls the unit down to
+// their length, the filter and the debounce follow, and more pass.
+const double kLogPiece = std::log(1.0 / 0.6);
+constexpr double kPieceCost = 0.1;
 
 double nearestCost(double logLength, double logUnit, bool wordGaps) {
     const double d = logLength - logUnit;
+    if (d < -kLogPiece) return kPieceCost;
     double best = std::min(d * d, (d - kLogThree) * (d - kLogThree));
     if (wordGaps) best = std::min(best, (d - kLogSeven) * (d - kLogSeven));
     return std::min(best, kMaxLengthCost);

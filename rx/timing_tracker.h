@@ -4,7 +4,9 @@
 // from 250 down to 20 per minute, the one that explains the marks as one or
 // three units and the gaps as one, three or seven units best, each length
 // costing the squared logarithm of its distance to the nearest of those,
-// capped so that stray runs of noise cannot outweigh the rest. Then dots and
+// capped so that stray runs of noise cannot outweigh the rest; a run much
+// shorter than the unit, such as noise keys on a weak signal, costs less
+// still, so a burst of them cannot halve the unit. Then dots and
 // dashes are measured as the marks on either side of the unit's dash split,
 // element and letter gaps likewise, so the sender's weight and dash length
 // are learnt; runs shorter than half the unit are pieces broken off by noise

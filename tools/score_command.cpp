@@ -1,6 +1,7 @@
 #include "tools/score_command.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <iomanip>
 #include <map>
@@ -42,6 +43,7 @@ class CollectedText : public rx::DecodedTextSink {
 struct Decoded {
     std::string text;
     double cpuS;
+    double trackedCpm;  // the adaptive decoder's speed at the end
 };
 
 // The terminal's state at start with the automatic tone on.
@@ -62,7 +64,7 @@ Decoded decodeRecording(const std::vector<double>& samples, bool adaptive) {
         chain->processBlock();
     }
     const double cpuS = double(std::clock() - start) / CLOCKS_PER_SEC;
-    return {text.text(), cpuS};
+    return {text.text(), cpuS, chain->adaptiveDecoder().timing().charsPerMinute()};
 }
 
 struct Tally {
@@ -129,15 +131,19 @@ void scoreOne(const test::CorpusRecording& recording, bool adaptive, const Score
               DecoderTotals& totals, std::ostream& out) {
     const Decoded decoded = decodeRecording(recording.signalChannel(), adaptive);
     totals.cpuS += decoded.cpuS;
+    CharErrors errors;
     if (recording.text.empty()) {
         totals.noisePrinted += normalisedText(decoded.text).size();
     } else {
-        const CharErrors errors = charErrors(decoded.text, recording.text);
+        errors = charErrors(decoded.text, recording.text);
         totals.byCondition[recording.condition].add(errors);
         totals.overall.add(errors);
     }
     if (!options.showTexts) return;
-    out << (adaptive ? "  adaptive: " : "  builtin:  ") << normalisedText(decoded.text) << '\n';
+    out << (adaptive ? "  adaptive: " : "  builtin:  ") << normalisedText(decoded.text) << "\n    "
+        << std::fixed << std::setprecision(1) << 100.0 * errors.rate() << " %";
+    if (adaptive) out << ", ends at " << std::lround(decoded.trackedCpm) << "/Min";
+    out << '\n';
 }
 
 }  // namespace
@@ -154,7 +160,8 @@ error rate (edit distance over the length of the sent text, blanks made
 single) per condition and overall, the characters printed on noise alone,
 and the processor seconds each decoder took per minute of audio.
 --condition NAME decodes only the recordings of that condition (e.g.
-"snr 0 dB"). --show also prints every sent and decoded text.
+"snr 0 dB"). --show also prints every sent and decoded text, its error
+rate and the speed the adaptive decoder tracks at its end.
 --adaptive-only skips the built-in decoder (its column then reads 0).
 )";
 }

@@ -1,10 +1,12 @@
 // The adaptive decoder's front end on whole signals: how much of a weak
-// signal reaches the letters, and how a fast signal is taken up when its
-// tone is found only after the decoder has listened to noise.
+// signal reaches the letters, how a fast signal is taken up when its tone is
+// found only after the decoder has listened to noise, and what becomes of a
+// single mark between word spaces.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "rx/receive_chain.h"
 #include "tests/support/cw_signal.h"
 #include "tests/support/recording_text_sink.h"
+#include "tests/support/test_signals.h"
 
 namespace qs::rx {
 namespace {
@@ -112,6 +115,35 @@ TEST(AdaptiveFrontEnd, LevelsHeardBeforeTheToneWasFoundAreForgotten) {
         signal.timingJitter = c.jitter;
         EXPECT_EQ(singleBlanks(decodeAdaptively(test::cwAudio(c.text, signal))),
                   std::string(c.text) + " ");
+    }
+}
+
+// Keyed audio over a steady carrier at the tone, `belowDb` under the marks
+// (a transmitter's backwave): no noise, yet marks stand only that far above
+// what the key-up leaves.
+std::vector<double> overBackwave(const char* text, double cpm, double belowDb) {
+    test::CwSignal signal;
+    signal.charsPerMinute = cpm;
+    signal.toneHz = 600.0;
+    std::vector<double> samples = test::cwAudio(text, signal);
+    const double amplitude = signal.amplitude * std::pow(10.0, -belowDb / 20.0);
+    for (std::size_t n = 0; n < samples.size(); ++n) {
+        samples[n] += amplitude * std::sin(2.0 * test::kPi * signal.toneHz * n / kSampleRate);
+    }
+    return samples;
+}
+
+// On a signal standing little above its floor a single mark between word
+// spaces is most likely a burst of noise and is dropped; on a clear one it
+// is a word of its own.
+TEST(AdaptiveFrontEnd, ALoneMarkBetweenWordSpacesCountsOnlyOnAClearSignal) {
+    const char* text = "JA1ABC E JA1ABC T JA1ABC E JA1ABC";
+    for (const double cpm : {60.0, 150.0}) {
+        SCOPED_TRACE(testing::Message() << cpm << "/Min");
+        EXPECT_EQ(singleBlanks(decodeAdaptively(overBackwave(text, cpm, 15.0))),
+                  "JA1ABC JA1ABC JA1ABC JA1ABC ");
+        EXPECT_EQ(singleBlanks(decodeAdaptively(overBackwave(text, cpm, 30.0))),
+                  std::string(text) + " ");
     }
 }
 

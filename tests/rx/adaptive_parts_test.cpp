@@ -256,6 +256,25 @@ TEST(TimingTracker, StrayNoiseRunsDoNotThrowItOff) {
     EXPECT_NEAR(tracker.dotHops(), unitHopsAt(80), 0.15 * unitHopsAt(80));
 }
 
+// On a weak signal noise chops runs of about half a dot, marks and gaps
+// alike; a burst of them as long as the Morse they interrupt must not pull
+// the unit down to theirs.
+TEST(TimingTracker, ABurstOfHalfDotRunsDoesNotHalveTheUnit) {
+    for (const double cpm : {60.0, 150.0}) {
+        SCOPED_TRACE(testing::Message() << cpm << "/Min");
+        const double unit = unitHopsAt(cpm);
+        TimingTracker tracker;
+        keyInto(tracker, "-.-. --.-", unit);
+        for (int k = 0; k < 8; ++k) {
+            tracker.onGap(static_cast<int>(std::lround(0.45 * unit)));
+            tracker.onMark(static_cast<int>(std::lround((k % 2 == 0 ? 0.3 : 0.45) * unit)));
+        }
+        EXPECT_NEAR(tracker.charsPerMinute(), cpm, 0.15 * cpm);
+        keyInto(tracker, "-.. .", unit);
+        EXPECT_NEAR(tracker.dotHops(), unit, 0.15 * unit);
+    }
+}
+
 // The fit tells Morse from runs of noise: near nothing for keyed elements,
 // near its cap for lengths spread at random.
 TEST(TimingTracker, FitCostTellsMorseFromRandomRuns) {
