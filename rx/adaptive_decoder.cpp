@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rx/replay_length_choice.h"
 #include "rx/speed_estimate.h"
 
 namespace qs::rx {
@@ -26,12 +27,6 @@ constexpr double kLongMarkDashes = 5.0;  // a mark longer than this many dashes.
 constexpr int kLongMarkHops = 500;       // ...and this many hops is a carrier, not Morse
 // Filter lengths tried on the recent audio: matched to dots of 250 to 65/Min.
 constexpr int kReplayLengths[] = {128, 181, 256, 362, 512};
-constexpr double kLengthMismatchCost = 0.1;  // per squared log of matched over tried
-// A longer filter may merge elements into runs that look like slower Morse.
-constexpr double kLongerFilterCost = 0.08;  // per log of the length over the shortest
-// A filter longer than half the dot its runs give smears that dot: the runs
-// are more likely noise it keyed, whose length follows the filter's.
-constexpr double kUnresolvedCost = 0.5;   // per squared log of tried over matched, if longer
 constexpr double kWeakContrastDb = 18.0;  // marks over the floor of a weak signal
 constexpr int kLookAheadElements = 10;    // elements waiting before the first are read
 constexpr int kMinMarksForSpeed = 8;
@@ -221,25 +216,18 @@ void AdaptiveDecoder::acquireIfDue() {
     phaseTurn_ = {};
 }
 
-// Of filters from short to long, the one whose runs fit Morse best at a
-// dot that matches its length, above all not a dot too short for it; the
-// shorter filter where they fit alike.
+// Each filter length, short to long, is tried on the recent audio; the
+// choice weighs how its runs fit Morse, the dot they give and whether the
+// other lengths give that dot too.
 int AdaptiveDecoder::bestReplayLength(long long first, int count) {
-    int best = kReplayLengths[0];
-    double bestCost = 0.0;
-    for (const int length : kReplayLengths) {
-        replayPass(first, count, length, false);
-        const double mismatch = std::log(double(matchedFilterLength()) / length);
-        const double unresolved = std::max(0.0, -mismatch);
-        const double cost = timing_.meanFitCost() + kLengthMismatchCost * mismatch * mismatch +
-                            kUnresolvedCost * unresolved * unresolved +
-                            kLongerFilterCost * std::log(double(length) / kReplayLengths[0]);
-        if (length == kReplayLengths[0] || cost < bestCost) {
-            best = length;
-            bestCost = cost;
-        }
+    constexpr int kTrials = sizeof(kReplayLengths) / sizeof(kReplayLengths[0]);
+    ReplayTrial trials[kTrials];
+    for (int i = 0; i < kTrials; ++i) {
+        replayPass(first, count, kReplayLengths[i], false);
+        trials[i] = {kReplayLengths[i], matchedFilterLength(), timing_.meanFitCost(),
+                     timing_.dotHops()};
     }
-    return best;
+    return kReplayLengths[bestReplayTrial(trials, kTrials)];
 }
 
 // One pass over the recent audio; its runs are read as letters or only
