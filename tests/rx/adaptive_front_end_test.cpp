@@ -7,13 +7,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "rx/display_canvas.h"
-#include "rx/receive_chain.h"
+#include "tests/support/adaptive_listener.h"
 #include "tests/support/cw_signal.h"
-#include "tests/support/recording_text_sink.h"
 #include "tests/support/test_signals.h"
 
 namespace qs::rx {
@@ -22,19 +20,9 @@ namespace {
 constexpr const char* kText = "CQ CQ DE JA1ABC JA1ABC K JR2XYZ DE JA1ABC GM UR RST 599 BK";
 
 std::string decodeAdaptively(const std::vector<double>& samples) {
-    ReceiveSettings settings;
-    settings.toneAuto = true;
-    settings.adaptiveDecoder = true;
-    test::RecordingTextSink sink;
-    NoIndicators indicators;
-    BlindCanvas levelCanvas(176, 55), spectrumCanvas(176, 55);
-    auto chain = std::make_unique<ReceiveChain>(
-        settings, ReceiveChain::Outputs{sink, indicators, levelCanvas, spectrumCanvas});
-    for (std::size_t first = 0; first + kBlockSamples <= samples.size(); first += kBlockSamples) {
-        std::copy_n(samples.begin() + first, kBlockSamples, chain->rawBlock().begin());
-        chain->processBlock();
-    }
-    return sink.shownText();
+    test::AdaptiveListener listener;
+    listener.listen(samples);
+    return listener.shownText();
 }
 
 // Runs of blanks as one ("? " is a table text with its own blank).
@@ -76,8 +64,8 @@ test::CwSignal noisySignal(double cpm, double toneHz, double snrDb, std::uint32_
 // letters come through, and few letters are made up.
 TEST(AdaptiveFrontEnd, NineDecibelsBelowTheNoiseMostLettersComeThrough) {
     const std::string sent = kText;
-    const int sentLetters = static_cast<int>(std::count_if(
-        sent.begin(), sent.end(), [](char c) { return c != ' '; }));
+    const int sentLetters =
+        static_cast<int>(std::count_if(sent.begin(), sent.end(), [](char c) { return c != ' '; }));
     int found = 0, printed = 0, total = 0;
     for (const double cpm : {70.0, 110.0, 150.0}) {
         for (const std::uint32_t seed : {11u, 12u}) {

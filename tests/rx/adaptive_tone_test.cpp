@@ -6,15 +6,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "rx/display_canvas.h"
-#include "rx/receive_chain.h"
 #include "rx/signal_squelch.h"
 #include "rx/tone_search.h"
+#include "tests/support/adaptive_listener.h"
 #include "tests/support/cw_signal.h"
-#include "tests/support/recording_text_sink.h"
 #include "tests/support/test_signals.h"
 
 namespace qs::rx {
@@ -53,24 +51,15 @@ struct Track {
 // Decodes block by block and watches the filter's tone while the squelch
 // is open.
 Track track(const std::vector<double>& samples, double toneHz) {
-    ReceiveSettings settings;
-    settings.toneAuto = true;
-    settings.adaptiveDecoder = true;
-    test::RecordingTextSink sink;
-    NoIndicators indicators;
-    BlindCanvas levelCanvas(176, 55), spectrumCanvas(176, 55);
-    auto chain = std::make_unique<ReceiveChain>(
-        settings, ReceiveChain::Outputs{sink, indicators, levelCanvas, spectrumCanvas});
+    test::AdaptiveListener listener;
     Track result;
-    for (std::size_t first = 0; first + kBlockSamples <= samples.size(); first += kBlockSamples) {
-        std::copy_n(samples.begin() + first, kBlockSamples, chain->rawBlock().begin());
-        chain->processBlock();
-        const AdaptiveDecoder& decoder = chain->adaptiveDecoder();
-        if (!decoder.squelchOpen()) continue;
+    listener.listen(samples, [&] {
+        const AdaptiveDecoder& decoder = listener.decoder();
+        if (!decoder.squelchOpen()) return;
         ++result.openBlocks;
         result.worstOpenOffsetHz =
             std::max(result.worstOpenOffsetHz, std::abs(decoder.toneHz() - toneHz));
-    }
+    });
     return result;
 }
 
@@ -96,7 +85,10 @@ TEST(AdaptiveTone, TheSquelchOpensOnlyOnTheTrackedToneOfAWeakSignal) {
         std::uint32_t seed;
     };
     const Case cases[] = {
-        {110, 744, -9.0, 21}, {150, 431, -9.0, 22}, {80, 823, -10.0, 23}, {130, 512, -11.0, 24},
+        {110, 744, -9.0, 21},
+        {150, 431, -9.0, 22},
+        {80, 823, -10.0, 23},
+        {130, 512, -11.0, 24},
     };
     int opened = 0;
     for (const Case& c : cases) {
