@@ -50,16 +50,6 @@ int lettersInOrder(const std::string& decoded, const std::string& sent) {
     return row.back();
 }
 
-test::CwSignal noisySignal(double cpm, double toneHz, double snrDb, std::uint32_t seed) {
-    test::CwSignal signal;
-    signal.charsPerMinute = cpm;
-    signal.toneHz = toneHz;
-    signal.noisy = true;
-    signal.snrDb = snrDb;
-    signal.seed = seed;
-    return signal;
-}
-
 // Nine decibels below the noise in 2500 Hz, at slow to fast speeds: most
 // letters come through, and few letters are made up.
 TEST(AdaptiveFrontEnd, NineDecibelsBelowTheNoiseMostLettersComeThrough) {
@@ -70,7 +60,7 @@ TEST(AdaptiveFrontEnd, NineDecibelsBelowTheNoiseMostLettersComeThrough) {
     for (const double cpm : {70.0, 110.0, 150.0}) {
         for (const std::uint32_t seed : {11u, 12u}) {
             const std::string decoded =
-                decodeAdaptively(test::cwAudio(kText, noisySignal(cpm, 640, -9.0, seed)));
+                decodeAdaptively(test::cwAudio(kText, test::noisyCwSignal(cpm, 640, -9.0, seed)));
             found += lettersInOrder(decoded, sent);
             printed += static_cast<int>(
                 std::count_if(decoded.begin(), decoded.end(), [](char c) { return c != ' '; }));
@@ -99,7 +89,7 @@ TEST(AdaptiveFrontEnd, LevelsHeardBeforeTheToneWasFoundAreForgotten) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cpm << "/Min, " << c.toneHz << " Hz");
-        test::CwSignal signal = noisySignal(c.cpm, c.toneHz, 10.0, c.seed);
+        test::CwSignal signal = test::noisyCwSignal(c.cpm, c.toneHz, 10.0, c.seed);
         signal.timingJitter = c.jitter;
         EXPECT_EQ(singleBlanks(decodeAdaptively(test::cwAudio(c.text, signal))),
                   std::string(c.text) + " ");

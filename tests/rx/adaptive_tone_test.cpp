@@ -63,17 +63,6 @@ Track track(const std::vector<double>& samples, double toneHz) {
     return result;
 }
 
-test::CwSignal weakSignal(double cpm, double toneHz, double snrDb, std::uint32_t seed) {
-    test::CwSignal signal;
-    signal.charsPerMinute = cpm;
-    signal.toneHz = toneHz;
-    signal.noisy = true;
-    signal.snrDb = snrDb;
-    signal.seed = seed;
-    signal.trailingSilenceS = 0.0;
-    return signal;
-}
-
 // Signals so weak that their peak is found only after seconds, at tones
 // between bins: while the squelch is open the filter sits on the tone, so
 // what is read is the signal and not the noise at a tone found earlier.
@@ -93,7 +82,8 @@ TEST(AdaptiveTone, TheSquelchOpensOnlyOnTheTrackedToneOfAWeakSignal) {
     int opened = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.cpm << "/Min, " << c.toneHz << " Hz, " << c.snrDb);
-        const test::CwSignal signal = weakSignal(c.cpm, c.toneHz, c.snrDb, c.seed);
+        test::CwSignal signal = test::noisyCwSignal(c.cpm, c.toneHz, c.snrDb, c.seed);
+        signal.trailingSilenceS = 0.0;
         const std::vector<double> samples = test::cwAudio(kText, signal);
         const Track result = track(samples, c.toneHz);
         opened += result.openBlocks > 0;

@@ -36,6 +36,17 @@ struct CwSignal {
 
 inline constexpr int kCwSignalRateHz = 11025;
 
+// A plain signal in white noise, at `snrDb` in 2500 Hz.
+inline CwSignal noisyCwSignal(double cpm, double toneHz, double snrDb, std::uint32_t seed) {
+    CwSignal signal;
+    signal.charsPerMinute = cpm;
+    signal.toneHz = toneHz;
+    signal.noisy = true;
+    signal.snrDb = snrDb;
+    signal.seed = seed;
+    return signal;
+}
+
 // The audio of `text` at 11025 samples per second, clipped to 16 bits.
 // Characters without a pattern are skipped.
 std::vector<double> cwAudio(std::string_view text, const CwSignal& signal);
